@@ -1,0 +1,93 @@
+#include "app/forms.h"
+
+#include "app/program.h"
+#include "app/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <array>
+
+namespace {
+std::array<QPointer<Form>, FormCount> g_forms;
+
+QPointer<Form> &slot(FormId id) { return g_forms[static_cast<size_t>(id)]; }
+} // namespace
+
+Form::Form(FormId id) : QWidget(nullptr), id_(id) {}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_FrameClose();
+    hide();
+    forms::endIfNoneVisible();
+}
+
+void Form::setFixedClientTw(int width, int height)
+{
+    setFixedSize(twips::toPx(width), twips::toPx(height));
+}
+
+void Form::centreOnScreen()
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect area = s->geometry();
+    const QSize outer = frameGeometry().size();
+    const double top = (area.height() - outer.height()) / 2.0;
+    const double left = (area.width() - outer.width()) / 2.0;
+    move(area.x() + qRound(left), area.y() + qRound(top));
+}
+
+namespace forms {
+
+Form *find(FormId id) { return slot(id).data(); }
+
+void adopt(Form *form)
+{
+    slot(form->formId()) = form;
+    form->Form_Load();
+}
+
+void unload(FormId id)
+{
+    Form *form = find(id);
+    if (!form)
+        return;
+    slot(id) = nullptr;
+    form->hide();
+    for (QTimer *timer : form->findChildren<QTimer *>())
+        timer->stop();
+    form->deleteLater();
+}
+
+void destroyAll()
+{
+    for (auto &f : g_forms) {
+        delete f.data();
+        f = nullptr;
+    }
+    // Windows unloaded earlier may still wait for their deferred delete.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool anyVisible()
+{
+    for (const auto &f : g_forms)
+        if (f && f->isVisible())
+            return true;
+    return false;
+}
+
+void endIfNoneVisible()
+{
+    if (!anyVisible())
+        program::end(0);
+}
+
+} // namespace forms

@@ -1,0 +1,72 @@
+#pragma once
+// The program's seven windows. Each is a single instance, created on first
+// use (its Form_Load runs then), afterwards shown and hidden, unloaded by
+// name and created afresh on the next use.
+
+#include <QWidget>
+
+class QCloseEvent;
+
+enum class FormId { indit, betolt, board, lista, felvesz, permut, about };
+inline constexpr int FormCount = 7;
+
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form(FormId id);
+    FormId formId() const { return id_; }
+
+    // Runs once, right after the window has been created and registered.
+    virtual void Form_Load() {}
+
+protected:
+    // Closing from the window frame: hides the window unless overridden.
+    // Afterwards the program ends if none of its windows is left visible,
+    // so that it never lingers as an invisible process.
+    virtual void Form_FrameClose() {}
+
+    void closeEvent(QCloseEvent *event) override;
+
+    // A window with a fixed border and the given client area.
+    void setFixedClientTw(int width, int height);
+    // Top, then left, from the outer window size and the whole screen.
+    void centreOnScreen();
+
+private:
+    FormId id_;
+};
+
+namespace forms {
+
+Form *find(FormId id);
+
+// Registers a newly built window and runs its Form_Load.
+void adopt(Form *form);
+
+// The window, loading it first if it is not loaded.
+template <class F> F &load()
+{
+    if (Form *f = find(F::Id))
+        return static_cast<F &>(*f);
+    auto *f = new F;
+    adopt(f);
+    return *f;
+}
+
+// The window if it is loaded, else nullptr.
+template <class F> F *loaded() { return static_cast<F *>(find(F::Id)); }
+
+// Hides the window, stops its timers and forgets it; the object itself is
+// deleted once control is back in the event loop, so a window may unload
+// itself from its own handlers.
+void unload(FormId id);
+template <class F> void unload() { unload(F::Id); }
+
+// Deletes every window at once: for the end of the program and of a test.
+void destroyAll();
+
+bool anyVisible();
+void endIfNoneVisible();
+
+} // namespace forms

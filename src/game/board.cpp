@@ -1,0 +1,291 @@
+#include "game/board.h"
+
+#include "app/fonts.h"
+#include "app/handcursor.h"
+#include "app/program.h"
+#include "app/syscolour.h"
+#include "app/twips.h"
+#include "game/clock.h"
+#include "game/drop.h"
+#include "game/seged.h"
+#include "puzzles/betolt.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+using namespace geometry;
+
+static QPushButton *makeButton(QWidget *parent, const QString &caption, int left, int top, int width, int height)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setAutoDefault(false);
+    b->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    b->setGeometry(twips::toPx(left, top, width, height));
+    return b;
+}
+
+static QLabel *makeLabel(QWidget *parent, const QString &caption, int left, int top, int width, int height)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setGeometry(twips::toPx(left, top, width, height));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+static void setColours(QWidget *w, const QColor &back, const QColor &text = QColor())
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, back);
+    if (text.isValid())
+        pal.setColor(QPalette::WindowText, text);
+    w->setPalette(pal);
+}
+
+board::board() : Form(Id)
+{
+    setWindowTitle(QStringLiteral("Morvalin"));
+    // Fixed border, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedClientTw(8775, 4455);
+    setAutoFillBackground(true);
+    setAcceptDrops(true);
+
+    auto *tile0 = new Tile(this);
+    tile0->setCaption(QStringLiteral("A"));
+    tile0->setFont(fonts::timesCE(14.25));
+    tile0->Move(FirstSlotLeft, UpperRowTop);
+    tile0->installEventFilter(this);
+    Command1[0] = tile0;
+
+    Command2 = makeButton(this, QStringLiteral("Kilépés"), 7560, 3840, 1095, 375);
+    Command3 = makeButton(this, QStringLiteral("Új játék"), 120, 3840, 1095, 375);
+    Command4 = makeButton(this, QStringLiteral("Szójegyzékbe felvesz"), 5520, 3840, 1815, 375);
+    Command5 = makeButton(this, QStringLiteral("Ismét"), 1440, 3840, 1215, 375);
+    Command6 = makeButton(this, QStringLiteral("Permutátor"), 3600, 3840, 1215, 375);
+    setTabOrder(tile0, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Command5);
+    setTabOrder(Command5, Command6);
+
+    Label1 = makeLabel(this, QStringLiteral("Induló kifejezés:"), 240, 240, 1815, 255);
+    Label2 = makeLabel(this, QStringLiteral("Kész kifejezés:"), 240, 1800, 1815, 255);
+    for (QLabel *heading : {Label1, Label2}) {
+        heading->setFont(fonts::timesCE(12));
+        setColours(heading, palette().color(QPalette::Window), syscolour::highlightText());
+    }
+    Label3 = makeLabel(this, QString(), 7440, 240, 1095, 375);
+    Label3->setFont(fonts::msSansSerif(12));
+    Label3->setToolTip(QStringLiteral("Játékidő"));
+    setColours(Label3, QColor(192, 192, 0), syscolour::menuText());
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &board::Timer1_Timer);
+    Timer1->start();
+
+    connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
+}
+
+void board::Form_Load()
+{
+    centreOnScreen();
+    setColours(this, BoardColour);
+    setColours(Label1, BoardColour);
+    setColours(Label2, BoardColour);
+    seged::state.LayoutSuspended = true;
+    seged::state.ElapsedSeconds = 0;
+    seged::state.ElapsedMinutes = 0;
+    // Later tiles take the cursor from tile 0; without a usable cursor file
+    // the tiles keep the ordinary pointer.
+    if (const auto hand = handcursor::load(program::filePath(QStringLiteral("hand.cur"))))
+        Command1[0]->setCursor(*hand);
+}
+
+Tile *board::loadTile(int index)
+{
+    if (index <= 0 || index >= MaxTiles)
+        return nullptr;
+    if (Command1[index])
+        return Command1[index];
+    const Tile *model = Command1[0];
+    auto *tile = new Tile(this);
+    tile->hide();
+    tile->resize(model->size());
+    tile->setFont(model->font());
+    if (model->testAttribute(Qt::WA_SetCursor))
+        tile->setCursor(model->cursor());
+    tile->setCaption(model->Caption());
+    tile->setBackColor(model->BackColor());
+    tile->Move(model->Left(), model->Top());
+    tile->installEventFilter(this);
+    Command1[index] = tile;
+    return tile;
+}
+
+void board::unloadTile(int index)
+{
+    if (index <= 0 || index >= MaxTiles || !Command1[index])
+        return;
+    delete std::exchange(Command1[index], nullptr);
+}
+
+WindowState board::dropWindowState() const
+{
+    if (isMinimized())
+        return WindowState::Minimised;
+    if (isMaximized())
+        return WindowState::Maximised;
+    return WindowState::Normal;
+}
+
+void board::Form_Resize()
+{
+    if (!seged::state.LayoutSuspended)
+        seged::LayOutBoard();
+}
+
+bool board::Form_DragDrop(Tile *source, double X, double Y)
+{
+    const auto to = drop::target(seged::state, dropWindowState(), X, Y);
+    if (!to)
+        return false;
+    const drop::Placement at = drop::move(seged::state, *to, source->Left(), source->Top(), source->Caption());
+    source->Move(at.left, at.top);
+    source->setBackColor(at.colour);
+    return true;
+}
+
+void board::Timer1_Timer()
+{
+    gameclock::tick(seged::state.ElapsedMinutes, seged::state.ElapsedSeconds);
+    Label3->setText(gameclock::text(seged::state.ElapsedMinutes, seged::state.ElapsedSeconds));
+}
+
+void board::clearGame(bool removeTiles)
+{
+    GameState &s = seged::state;
+    if (removeTiles)
+        for (int i = 1; i < s.LetterCount && i < MaxTiles; ++i)
+            unloadTile(i);
+    for (int slot = 0; slot <= 30; ++slot) {
+        s.SlotTable[slot].UpperTaken = false;
+        s.SlotTable[slot].LowerTaken = false;
+        s.FinishedLetters[slot] = QChar(u' ');
+    }
+    s.PuzzleLetters.clear();
+}
+
+void board::Command3_Click()
+{
+    const int count = seged::state.LetterCount;
+    // After a refused text only tile 0 exists.
+    clearGame(count >= 2 && count <= MaxTiles);
+    betolt &entry = forms::load<betolt>();
+    entry.show();
+    entry.raise();
+    entry.activateWindow();
+}
+
+void board::Command5_Click()
+{
+    clearGame(true);
+    seged::SetUpGame();
+    seged::state.ElapsedSeconds = 0;
+    seged::state.ElapsedMinutes = 0;
+}
+
+void board::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QColor light = syscolour::window();
+    const QColor dark = syscolour::windowText();
+    for (const FrameLine *line : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line10}) {
+        p.setPen(QPen(line->light ? light : dark, 1));
+        p.drawLine(twips::toPx(line->X1), twips::toPx(line->Y1), twips::toPx(line->X2), twips::toPx(line->Y2));
+    }
+}
+
+void board::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    Form_Resize();
+}
+
+bool board::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tiles are dragged as soon as the mouse goes down on them.
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *tile = qobject_cast<Tile *>(watched);
+        auto *press = static_cast<QMouseEvent *>(event);
+        if (tile && press->button() == Qt::LeftButton) {
+            startDrag(tile, press->position().toPoint());
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void board::startDrag(Tile *tile, const QPoint &hotSpot)
+{
+    const int index = int(std::find(Command1.begin(), Command1.end(), tile) - Command1.begin());
+    if (index >= MaxTiles)
+        return;
+    auto *drag = new QDrag(tile);
+    drag->setMimeData(tilemime::make(index));
+    // grab() renders at the screen's device pixel ratio, so the picture
+    // stays crisp on a scaled screen.
+    drag->setPixmap(tile->grab());
+    drag->setHotSpot(hotSpot);
+    drag->exec(Qt::MoveAction);
+}
+
+Tile *board::draggedTile(const QDropEvent *event) const
+{
+    const auto index = tilemime::index(event->mimeData());
+    if (!index)
+        return nullptr;
+    Tile *tile = Command1[*index];
+    if (!tile || (event->source() && event->source() != tile))
+        return nullptr;
+    return tile;
+}
+
+void board::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (draggedTile(event))
+        event->acceptProposedAction();
+}
+
+void board::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (draggedTile(event))
+        event->acceptProposedAction();
+}
+
+void board::dropEvent(QDropEvent *event)
+{
+    Tile *tile = draggedTile(event);
+    // Qt hands a drop over a child that takes no drops to its parent; a
+    // release over any control (a tile, a button, a label) is no move.
+    if (!tile || childAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    const QPointF at = twips::fromPx(event->position());
+    if (Form_DragDrop(tile, at.x(), at.y())) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The game board: two rows of letter tiles, the clock and five commands.
+
+#include "app/forms.h"
+#include "game/geometry.h"
+#include "game/tile.h"
+
+#include <QCursor>
+#include <array>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// A straight frame line of width 1, in board twips.
+struct FrameLine
+{
+    int X1, Y1, X2, Y2;
+    bool light; // the system window colour; otherwise the window-text colour
+};
+
+class board : public Form
+{
+    Q_OBJECT
+public:
+    static constexpr FormId Id = FormId::board;
+    board();
+
+    void Form_Load() override;
+
+    // The tile array; element 0 always exists, the others while a game has them.
+    std::array<Tile *, geometry::MaxTiles> Command1{};
+    QPushButton *Command2; // "Kilépés"
+    QPushButton *Command3; // "Új játék"
+    QPushButton *Command4; // "Szójegyzékbe felvesz"
+    QPushButton *Command5; // "Ismét"
+    QPushButton *Command6; // "Permutátor"
+    QLabel *Label1;        // heading of the upper row
+    QLabel *Label2;        // heading of the lower row
+    QLabel *Label3;        // the clock
+    QTimer *Timer1;
+
+    FrameLine Line1{120, 1560, 8640, 1560, false};
+    FrameLine Line2{120, 1455, 8640, 1455, true};
+    FrameLine Line3{120, 3015, 8640, 3015, true};
+    FrameLine Line4{120, 3120, 8640, 3120, false};
+    FrameLine Line5{0, 0, 8760, 0, true};
+    FrameLine Line6{0, 45, 8760, 45, false};
+    FrameLine Line7{8760, 45, 8760, 4440, true};
+    FrameLine Line8{0, 4440, 8760, 4440, true};
+    FrameLine Line10{0, 50, 0, 4440, false};
+
+    // Creates tile `index` with the properties of tile 0, invisible.
+    Tile *loadTile(int index);
+    // Removes tile `index` (never tile 0) if it exists.
+    void unloadTile(int index);
+
+    // The window state as the drop rule sees it.
+    geometry::WindowState dropWindowState() const;
+
+    void Form_Resize();
+    // A tile released at (X, Y) twips over the bare board. Returns whether
+    // the move was taken.
+    bool Form_DragDrop(Tile *source, double X, double Y);
+    void Timer1_Timer();
+    void Command3_Click();
+    void Command5_Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void startDrag(Tile *tile, const QPoint &hotSpot);
+    // The tile a drag carries, if it is one of this board's.
+    Tile *draggedTile(const QDropEvent *event) const;
+    // Clears the game for "Új játék" and "Ismét".
+    void clearGame(bool removeTiles);
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Which characters of a start text become letter tiles.
+
+#include <QString>
+
+namespace letters {
+
+enum class Kind {
+    Letter,  // A–Z and the Hungarian accented capitals: becomes a tile
+    Space,   // left out without a word
+    Refused, // anything else: left out with a warning
+};
+
+// Classifies one character (a Unicode code point) after upper-casing it.
+Kind classify(char32_t ch);
+
+// The upper-case form of one code point.
+char32_t upper(char32_t ch);
+
+// The message for each refused character.
+inline const QString RefusedMessage = QStringLiteral("Csak betűket adhatsz meg!");
+
+} // namespace letters

@@ -1,0 +1,41 @@
+#pragma once
+// A letter tile: a square button that keeps its place in twips and shows
+// its back colour (the colour of its row). Tiles are passive; the board
+// starts their drags and decides every drop.
+
+#include <QMimeData>
+#include <QPushButton>
+#include <optional>
+
+class Tile : public QPushButton
+{
+    Q_OBJECT
+public:
+    explicit Tile(QWidget *parent);
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    // Moves the tile in one call; width and height stay.
+    void Move(int left, int top);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    QColor BackColor() const { return back_; }
+    void setBackColor(const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int left_ = 0;
+    int top_ = 0;
+    QColor back_;
+};
+
+// What a dragged tile carries: its index in the board's tile array, tied to
+// this process so that a drag from another copy of the game is not taken.
+namespace tilemime {
+QMimeData *make(int index);
+std::optional<int> index(const QMimeData *data);
+} // namespace tilemime

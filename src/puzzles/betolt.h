@@ -1,0 +1,30 @@
+#pragma once
+// The entry window: where the player gives the starting expression.
+
+#include "app/forms.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class betolt : public Form
+{
+    Q_OBJECT
+public:
+    static constexpr FormId Id = FormId::betolt;
+    betolt();
+
+    void Form_Load() override;
+    void Form_Activate();
+    void Command1_Click(); // "Mehet"
+    void Command2_Click(); // "Törlés"
+
+    QLabel *Label1;
+    QLineEdit *Text1;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3; // "Listából"
+
+protected:
+    void changeEvent(QEvent *event) override;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// What every suite needs: a temporary program folder, warnings and the
+// program's end recorded instead of shown or carried out, and a clean game.
+
+#include <QList>
+#include <QMimeData>
+#include <QPointF>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class QWidget;
+
+namespace testsupport {
+
+// Once per GUI suite: the program's style and fonts.
+void initGui();
+
+// One per test function: create in init(), destroy in cleanup().
+class Session
+{
+public:
+    Session();
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    QString folder() const { return dir_.path(); }
+    // Copies a file of assets/ into the temporary program folder.
+    void copyAsset(const QString &name) const;
+
+    QStringList warnings;
+    QList<int> ends;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Sends a drag-enter and a drop of tile `tileIndex` to `target` at a point
+// in its logical pixels, as the window system would. Returns whether the
+// drop was accepted.
+bool sendTileDrop(QWidget *target, int tileIndex, const QPointF &px);
+
+// A point given in board twips, in logical pixels.
+QPointF pxAt(double xTwips, double yTwips);
+
+} // namespace testsupport
