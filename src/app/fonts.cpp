@@ -1,5 +1,7 @@
 #include "app/fonts.h"
 
+#include <QApplication>
+
 namespace fonts {
 
 void installSubstitutes()
@@ -8,6 +10,14 @@ void installSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QApplication::setFont(systemDefault());
+}
+
+QFont systemDefault()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    return f;
 }
 
 static QFont bold(const char *family, double pointSize)

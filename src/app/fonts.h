@@ -6,8 +6,12 @@
 
 namespace fonts {
 
-// Must run before the first widget resolves a font.
+// Must run before the first widget resolves a font. Also makes "MS Sans
+// Serif" 8.25 pt the application's default font, as the windows were
+// designed with it.
 void installSubstitutes();
+
+QFont systemDefault(); // "MS Sans Serif", 8.25 pt, regular
 
 QFont timesCE(double pointSize);     // "Times New Roman CE", bold
 QFont msSansSerif(double pointSize); // "MS Sans Serif", bold

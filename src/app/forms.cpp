@@ -29,6 +29,8 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::setFixedClientTw(int width, int height)
 {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     setFixedSize(twips::toPx(width), twips::toPx(height));
 }
 

@@ -28,7 +28,8 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
 
-    // A window with a fixed border and the given client area.
+    // A fixed border without minimise and maximise buttons, around a client
+    // area of the given size.
     void setFixedClientTw(int width, int height);
     // Top, then left, from the outer window size and the whole screen.
     void centreOnScreen();

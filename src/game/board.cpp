@@ -1,5 +1,6 @@
 #include "game/board.h"
 
+#include "app/controls.h"
 #include "app/fonts.h"
 #include "app/handcursor.h"
 #include "app/program.h"
@@ -9,6 +10,7 @@
 #include "game/drop.h"
 #include "game/seged.h"
 #include "puzzles/betolt.h"
+#include "puzzles/felvesz.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -21,41 +23,11 @@
 
 using namespace geometry;
 
-static QPushButton *makeButton(QWidget *parent, const QString &caption, int left, int top, int width, int height)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    b->setGeometry(twips::toPx(left, top, width, height));
-    return b;
-}
-
-static QLabel *makeLabel(QWidget *parent, const QString &caption, int left, int top, int width, int height)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setGeometry(twips::toPx(left, top, width, height));
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
-static void setColours(QWidget *w, const QColor &back, const QColor &text = QColor())
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, back);
-    if (text.isValid())
-        pal.setColor(QPalette::WindowText, text);
-    w->setPalette(pal);
-}
-
 board::board() : Form(Id)
 {
     setWindowTitle(QStringLiteral("Morvalin"));
     // Fixed border, no minimise or maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
     setFixedClientTw(8775, 4455);
-    setAutoFillBackground(true);
     setAcceptDrops(true);
 
     auto *tile0 = new Tile(this);
@@ -65,27 +37,28 @@ board::board() : Form(Id)
     tile0->installEventFilter(this);
     Command1[0] = tile0;
 
-    Command2 = makeButton(this, QStringLiteral("Kilépés"), 7560, 3840, 1095, 375);
-    Command3 = makeButton(this, QStringLiteral("Új játék"), 120, 3840, 1095, 375);
-    Command4 = makeButton(this, QStringLiteral("Szójegyzékbe felvesz"), 5520, 3840, 1815, 375);
-    Command5 = makeButton(this, QStringLiteral("Ismét"), 1440, 3840, 1215, 375);
-    Command6 = makeButton(this, QStringLiteral("Permutátor"), 3600, 3840, 1215, 375);
+    Command2 = controls::button(this, QStringLiteral("Kilépés"), 7560, 3840, 1095, 375);
+    Command3 = controls::button(this, QStringLiteral("Új játék"), 120, 3840, 1095, 375);
+    Command4 = controls::button(this, QStringLiteral("Szójegyzékbe felvesz"), 5520, 3840, 1815, 375);
+    Command5 = controls::button(this, QStringLiteral("Ismét"), 1440, 3840, 1215, 375);
+    Command6 = controls::button(this, QStringLiteral("Permutátor"), 3600, 3840, 1215, 375);
     setTabOrder(tile0, Command2);
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command4);
     setTabOrder(Command4, Command5);
     setTabOrder(Command5, Command6);
 
-    Label1 = makeLabel(this, QStringLiteral("Induló kifejezés:"), 240, 240, 1815, 255);
-    Label2 = makeLabel(this, QStringLiteral("Kész kifejezés:"), 240, 1800, 1815, 255);
+    Label1 = controls::label(this, QStringLiteral("Induló kifejezés:"), 240, 240, 1815, 255);
+    Label2 = controls::label(this, QStringLiteral("Kész kifejezés:"), 240, 1800, 1815, 255);
     for (QLabel *heading : {Label1, Label2}) {
         heading->setFont(fonts::timesCE(12));
-        setColours(heading, palette().color(QPalette::Window), syscolour::highlightText());
+        controls::setForeColor(heading, syscolour::highlightText());
     }
-    Label3 = makeLabel(this, QString(), 7440, 240, 1095, 375);
+    Label3 = controls::label(this, QString(), 7440, 240, 1095, 375);
     Label3->setFont(fonts::msSansSerif(12));
     Label3->setToolTip(QStringLiteral("Játékidő"));
-    setColours(Label3, QColor(192, 192, 0), syscolour::menuText());
+    controls::setBackColor(Label3, QColor(192, 192, 0));
+    controls::setForeColor(Label3, syscolour::menuText());
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -93,15 +66,16 @@ board::board() : Form(Id)
     Timer1->start();
 
     connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
 }
 
 void board::Form_Load()
 {
     centreOnScreen();
-    setColours(this, BoardColour);
-    setColours(Label1, BoardColour);
-    setColours(Label2, BoardColour);
+    controls::setBackColor(this, BoardColour);
+    controls::setBackColor(Label1, BoardColour);
+    controls::setBackColor(Label2, BoardColour);
     seged::state.LayoutSuspended = true;
     seged::state.ElapsedSeconds = 0;
     seged::state.ElapsedMinutes = 0;
@@ -194,6 +168,14 @@ void board::Command3_Click()
     entry.show();
     entry.raise();
     entry.activateWindow();
+}
+
+void board::Command4_Click()
+{
+    felvesz &add = forms::load<felvesz>();
+    add.show();
+    add.raise();
+    add.activateWindow();
 }
 
 void board::Command5_Click()

@@ -64,8 +64,9 @@ public:
     // the move was taken.
     bool Form_DragDrop(Tile *source, double X, double Y);
     void Timer1_Timer();
-    void Command3_Click();
-    void Command5_Click();
+    void Command3_Click(); // "Új játék"
+    void Command4_Click(); // "Szójegyzékbe felvesz"
+    void Command5_Click(); // "Ismét"
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,6 @@
 #include "puzzles/betolt.h"
 
+#include "app/controls.h"
 #include "app/fonts.h"
 #include "app/program.h"
 #include "app/syscolour.h"
@@ -7,37 +8,25 @@
 #include "game/board.h"
 #include "game/geometry.h"
 #include "game/seged.h"
+#include "puzzles/lista.h"
+#include "puzzles/lists.h"
+#include "puzzles/sortedcombo.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <limits>
-
-static QPushButton *makeButton(QWidget *parent, const QString &caption, int left, int top, int width, int height)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    b->setGeometry(twips::toPx(left, top, width, height));
-    return b;
-}
 
 betolt::betolt() : Form(Id)
 {
     setWindowTitle(QStringLiteral("Betöltés"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
     setFixedClientTw(4215, 1695);
-    setAutoFillBackground(true);
 
-    Label1 = new QLabel(QStringLiteral("Írd be a kiindulási szöveget!"), this);
-    Label1->setGeometry(twips::toPx(120, 240, 2775, 255));
+    Label1 = controls::label(this, QStringLiteral("Írd be a kiindulási szöveget!"), 120, 240, 2775, 255);
     Label1->setFont(fonts::msSansSerif(8.25));
-    Label1->setAutoFillBackground(true);
-    QPalette pal = Label1->palette();
-    pal.setColor(QPalette::WindowText, syscolour::highlightText());
-    Label1->setPalette(pal);
+    controls::setForeColor(Label1, syscolour::highlightText());
 
     Text1 = new QLineEdit(this);
     Text1->setGeometry(twips::toPx(120, 600, 3975, 375));
@@ -45,25 +34,23 @@ betolt::betolt() : Form(Id)
     // No length limit of its own: over-long texts are refused with a message.
     Text1->setMaxLength(std::numeric_limits<int>::max());
 
-    Command1 = makeButton(this, QStringLiteral("Mehet"), 3120, 1200, 975, 375);
-    Command2 = makeButton(this, QStringLiteral("Törlés"), 120, 1200, 975, 375);
-    Command3 = makeButton(this, QStringLiteral("Listából"), 1500, 1200, 1215, 375);
+    Command1 = controls::button(this, QStringLiteral("Mehet"), 3120, 1200, 975, 375);
+    Command2 = controls::button(this, QStringLiteral("Törlés"), 120, 1200, 975, 375);
+    Command3 = controls::button(this, QStringLiteral("Listából"), 1500, 1200, 1215, 375);
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
 
     connect(Command1, &QPushButton::clicked, this, &betolt::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &betolt::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &betolt::Command3_Click);
 }
 
 void betolt::Form_Load()
 {
     centreOnScreen();
-    for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(Label1)}) {
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Window, geometry::BoardColour);
-        w->setPalette(pal);
-    }
+    controls::setBackColor(this, geometry::BoardColour);
+    controls::setBackColor(Label1, geometry::BoardColour);
 }
 
 void betolt::Form_Activate() { Text1->setFocus(); }
@@ -93,4 +80,26 @@ void betolt::Command2_Click()
 {
     Text1->clear();
     Text1->setFocus();
+}
+
+void betolt::Command3_Click()
+{
+    // Loads the puzzle list window on first use, with "Híres emberek" chosen;
+    // afterwards it keeps the player's last choice.
+    lista &list = forms::load<lista>();
+    if (list.Option1->isChecked()) {
+        setCursor(Qt::WaitCursor);
+        seged::LoadFamousList();
+    } else {
+        seged::LoadOwnList();
+    }
+    unsetCursor();
+    hide();
+    list.show();
+    list.raise();
+    list.activateWindow();
+    if (list.Combo1->count() > 0) {
+        list.Combo1->setCurrentIndex(0);
+        list.Combo1_Click();
+    }
 }

@@ -18,6 +18,7 @@ public:
     void Form_Activate();
     void Command1_Click(); // "Mehet"
     void Command2_Click(); // "Törlés"
+    void Command3_Click(); // "Listából"
 
     QLabel *Label1;
     QLineEdit *Text1;

@@ -13,6 +13,10 @@
 #include <QFile>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace testsupport {
 
 void initGui()
@@ -62,6 +66,65 @@ bool sendTileDrop(QWidget *target, int tileIndex, const QPointF &px)
 QPointF pxAt(double xTwips, double yTwips)
 {
     return QPointF(xTwips / twips::PerPixel, yTwips / twips::PerPixel);
+}
+
+QByteArray cp1250(const QString &text)
+{
+    QStringEncoder encoder("windows-1250");
+    return encoder.encode(text);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+FileSizeLimit::FileSizeLimit(long long bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN); // fail the write instead of killing the process
+    rlimit lim{};
+    getrlimit(RLIMIT_FSIZE, &lim);
+    old_ = (long long)lim.rlim_cur;
+    oldMax_ = (long long)lim.rlim_max;
+    lim.rlim_cur = rlim_t(bytes);
+    if (setrlimit(RLIMIT_FSIZE, &lim) != 0)
+        qFatal("cannot limit file sizes");
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    const rlimit lim{rlim_t(old_), rlim_t(oldMax_)};
+    setrlimit(RLIMIT_FSIZE, &lim);
+}
+
+NoNewFiles::NoNewFiles()
+{
+    rlimit lim{};
+    getrlimit(RLIMIT_NOFILE, &lim);
+    old_ = (long long)lim.rlim_cur;
+    oldMax_ = (long long)lim.rlim_max;
+    // The lowest free descriptor becomes the limit: the next open fails.
+    const int lowestFree = dup(0);
+    close(lowestFree);
+    lim.rlim_cur = rlim_t(lowestFree);
+    if (setrlimit(RLIMIT_NOFILE, &lim) != 0)
+        qFatal("cannot limit open files");
+}
+
+NoNewFiles::~NoNewFiles()
+{
+    const rlimit lim{rlim_t(old_), rlim_t(oldMax_)};
+    setrlimit(RLIMIT_NOFILE, &lim);
 }
 
 } // namespace testsupport

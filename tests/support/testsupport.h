@@ -44,4 +44,33 @@ bool sendTileDrop(QWidget *target, int tileIndex, const QPointF &px);
 // A point given in board twips, in logical pixels.
 QPointF pxAt(double xTwips, double yTwips);
 
+// Text in the list files' code page, Windows-1250.
+QByteArray cp1250(const QString &text);
+
+QByteArray readFile(const QString &path);
+void writeFile(const QString &path, const QByteArray &bytes);
+
+// While alive, every write past `bytes` bytes of a file fails, as on a full
+// disk. Resource limits bind root too, unlike permission bits.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+
+private:
+    long long old_ = 0, oldMax_ = 0;
+};
+
+// While alive, no new file can be opened or created.
+class NoNewFiles
+{
+public:
+    NoNewFiles();
+    ~NoNewFiles();
+
+private:
+    long long old_ = 0, oldMax_ = 0;
+};
+
 } // namespace testsupport

@@ -1,0 +1,45 @@
+#include "benchsupport.h"
+
+#include <QTextStream>
+#include <algorithm>
+
+namespace bench {
+
+QVector<double> time(int runs, const std::function<void()> &body, const std::function<void()> &before)
+{
+    QVector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        if (before)
+            before();
+        QElapsedTimer t;
+        t.start();
+        body();
+        ms << t.nsecsElapsed() / 1e6;
+    }
+    return ms;
+}
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+bool report(const QString &what, const QVector<double> &ms, double targetMs)
+{
+    const double m = median(ms);
+    const bool ok = targetMs <= 0 || m <= targetMs;
+    QTextStream out(stdout);
+    out << qSetFieldWidth(44) << Qt::left << what << qSetFieldWidth(0) << " median " << qSetRealNumberPrecision(1)
+        << Qt::fixed << m << " ms";
+    if (targetMs > 0)
+        out << "  (target <= " << targetMs << " ms: " << (ok ? "met" : "MISSED") << ")";
+    out << "  runs:";
+    for (double v : ms)
+        out << ' ' << v;
+    out << Qt::endl;
+    return ok;
+}
+
+} // namespace bench

@@ -1,0 +1,19 @@
+// Timing helpers shared by the benchmarks.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QVector>
+#include <functional>
+
+namespace bench {
+
+// Runs `body` `runs` times and returns the milliseconds of each run.
+QVector<double> time(int runs, const std::function<void()> &body, const std::function<void()> &before = {});
+
+double median(QVector<double> values);
+
+// Prints one result line and returns whether it met its target.
+bool report(const QString &what, const QVector<double> &ms, double targetMs);
+
+} // namespace bench

@@ -1,0 +1,25 @@
+#pragma once
+// Making the windows' controls the same way everywhere: placed in twips,
+// coloured through their palette.
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace controls {
+
+// A push button that is never the default button.
+QPushButton *button(QWidget *parent, const QString &caption, int left, int top, int width, int height);
+
+// A left-aligned label that paints its own background.
+QLabel *label(QWidget *parent, const QString &caption, int left, int top, int width, int height);
+
+// The colour a control (or window) fills its background with.
+void setBackColor(QWidget *w, const QColor &colour);
+// The colour of a control's text.
+void setForeColor(QWidget *w, const QColor &colour);
+
+} // namespace controls

@@ -1,0 +1,66 @@
+#include "puzzles/felvesz.h"
+
+#include "app/controls.h"
+#include "app/program.h"
+#include "app/twips.h"
+#include "game/seged.h"
+#include "puzzles/betolt.h"
+#include "puzzles/listfile.h"
+#include "puzzles/lista.h"
+#include "puzzles/lists.h"
+#include "puzzles/sortedcombo.h"
+#include "puzzles/vocabulary.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+felvesz::felvesz() : Form(Id)
+{
+    setWindowTitle(QStringLiteral("Felvétel a szójegyzékbe"));
+    setFixedClientTw(3255, 1620);
+
+    Frame1 = new QFrame(this);
+    Frame1->setGeometry(twips::toPx(0, -70, 3255, 1695));
+    Frame1->setFrameShape(QFrame::NoFrame);
+    Option1 = new QRadioButton(QStringLiteral("Induló kifejezést"), Frame1);
+    Option1->setGeometry(twips::toPx(240, 360, 1455, 255));
+    Option2 = new QRadioButton(QStringLiteral("Kész kifejezést"), Frame1);
+    Option2->setGeometry(twips::toPx(240, 840, 1455, 255));
+    Option2->setChecked(true);
+    Command1 = controls::button(Frame1, QStringLiteral("Mehet"), 1920, 1080, 1095, 375);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Command1);
+    connect(Command1, &QPushButton::clicked, this, &felvesz::Command1_Click);
+
+    // No load handler of its own; a sensible first place.
+    centreOnScreen();
+}
+
+static QString describe(const QString &ch)
+{
+    if (ch == u"\r" || ch == u"\n")
+        return QStringLiteral("sortörést");
+    return QStringLiteral("„%1” karaktert").arg(ch);
+}
+
+void felvesz::Command1_Click()
+{
+    // An own list that cannot be read is never written over.
+    if (!seged::LoadOwnList())
+        return;
+    const QString text = Option2->isChecked() ? vocabulary::finishedExpression(seged::state)
+                                              : forms::load<betolt>().Text1->text();
+    // The list file holds Windows-1250 only: refuse rather than store a
+    // substitute character.
+    if (const auto bad = listfile::firstUnrepresentable(text)) {
+        program::warn(QStringLiteral("A kifejezés olyan %1 tartalmaz, amely nem menthető a saját listába. "
+                                     "A lista nem változott.")
+                          .arg(describe(*bad)));
+        return;
+    }
+    forms::load<lista>().Combo1->addEntry(text);
+    if (seged::SaveOwnList())
+        hide();
+}

@@ -1,0 +1,79 @@
+#include "puzzles/lists.h"
+
+#include "app/program.h"
+#include "puzzles/listfile.h"
+#include "puzzles/lista.h"
+#include "puzzles/sortedcombo.h"
+
+namespace seged {
+
+namespace {
+
+const QString FamousFile = QStringLiteral("hires.txt");
+const QString OwnFile = QStringLiteral("sajat.txt");
+
+const QString FamousMissing = QStringLiteral("A híres emberek listája (hires.txt) nem található a program mappájában.");
+const QString FamousUnreadable = QStringLiteral("A híres emberek listája (hires.txt) nem olvasható.");
+const QString OwnUnreadable = QStringLiteral(
+    "A saját lista (sajat.txt) nem olvasható, ezért most nem módosítható. A fájlt a játék nem írja felül.");
+const QString OwnNotLoaded = QStringLiteral(
+    "A saját lista nincs hibátlanul betöltve, ezért nem menthető. A sajat.txt fájl változatlan maradt.");
+const QString SaveFailed = QStringLiteral(
+    "A saját lista (sajat.txt) mentése nem sikerült. A korábbi fájl változatlan maradt.");
+const QString EntryUnstorable = QStringLiteral(
+    "A saját lista egyik bejegyzése nem menthető. A sajat.txt fájl változatlan maradt.");
+
+} // namespace
+
+static bool load(const QString &name, lista::Holding whenRead)
+{
+    lista &l = forms::load<lista>();
+    l.Combo1->clearEntries();
+    l.holding = lista::Holding::Nothing;
+    const bool own = whenRead == lista::Holding::Own;
+    const listfile::ReadResult r = listfile::read(program::filePath(name));
+    switch (r.status) {
+    case listfile::ReadStatus::Ok:
+        l.Combo1->setEntries(r.entries);
+        l.holding = whenRead;
+        return true;
+    case listfile::ReadStatus::Missing:
+        if (own) { // the player has not saved anything yet
+            l.holding = lista::Holding::Own;
+            return true;
+        }
+        program::warn(FamousMissing);
+        return false;
+    case listfile::ReadStatus::Unreadable:
+        if (own)
+            l.holding = lista::Holding::OwnUnreadable;
+        program::warn(own ? OwnUnreadable : FamousUnreadable);
+        return false;
+    }
+    return false;
+}
+
+bool LoadFamousList() { return load(FamousFile, lista::Holding::Famous); }
+
+bool LoadOwnList() { return load(OwnFile, lista::Holding::Own); }
+
+bool SaveOwnList()
+{
+    lista &l = forms::load<lista>();
+    if (l.holding != lista::Holding::Own) {
+        program::warn(l.holding == lista::Holding::OwnUnreadable ? OwnUnreadable : OwnNotLoaded);
+        return false;
+    }
+    const auto bytes = listfile::encode(l.Combo1->entries());
+    if (!bytes) {
+        program::warn(EntryUnstorable);
+        return false;
+    }
+    if (!listfile::write(program::filePath(OwnFile), *bytes)) {
+        program::warn(SaveFailed);
+        return false;
+    }
+    return true;
+}
+
+} // namespace seged
