@@ -9,12 +9,14 @@
 #include "game/clock.h"
 #include "game/drop.h"
 #include "game/seged.h"
+#include "permutator/permut.h"
 #include "puzzles/betolt.h"
 #include "puzzles/felvesz.h"
 
 #include <QDrag>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -68,6 +70,7 @@ board::board() : Form(Id)
     connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &board::Command6_Click);
 }
 
 void board::Form_Load()
@@ -184,6 +187,15 @@ void board::Command5_Click()
     seged::SetUpGame();
     seged::state.ElapsedSeconds = 0;
     seged::state.ElapsedMinutes = 0;
+}
+
+void board::Command6_Click()
+{
+    permut &p = forms::load<permut>();
+    p.Text1->setText(seged::state.PuzzleLetters);
+    p.show();
+    p.raise();
+    p.activateWindow();
 }
 
 void board::paintEvent(QPaintEvent *)

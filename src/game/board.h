@@ -67,6 +67,7 @@ public:
     void Command3_Click(); // "Új játék"
     void Command4_Click(); // "Szójegyzékbe felvesz"
     void Command5_Click(); // "Ismét"
+    void Command6_Click(); // "Permutátor"
 
 protected:
     void paintEvent(QPaintEvent *event) override;
