@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     const int runs = 9;
-    QTextStream(stdout) << "32,767-entry own list, " << runs << " runs each\n";
+    QTextStream(stdout) << "32,767-entry own list, " << runs << " runs each" << Qt::endl;
     bool ok = true;
     ok &= bench::report(QStringLiteral("read + decode only"), bench::time(runs, [&] {
         (void)listfile::read(dir.filePath(QStringLiteral("sajat.txt")));

@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     const int runs = 15;
-    QTextStream(stdout) << "7-character text, " << runs << " runs each\n";
+    QTextStream(stdout) << "7-character text, " << runs << " runs each" << Qt::endl;
     bool ok = true;
     ok &= bench::report(QStringLiteral("generate and join only"), bench::time(runs, [] {
         QList<permutations::Element> list = permutations::elementsOf(QStringLiteral("MORVALI"));

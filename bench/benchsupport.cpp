@@ -26,17 +26,17 @@ double median(QVector<double> values)
     return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-bool report(const QString &what, const QVector<double> &ms, double targetMs)
+bool report(const QString &what, const QVector<double> &values, double target, const QString &unit)
 {
-    const double m = median(ms);
-    const bool ok = targetMs <= 0 || m <= targetMs;
+    const double m = median(values);
+    const bool ok = target <= 0 || m <= target;
     QTextStream out(stdout);
     out << qSetFieldWidth(44) << Qt::left << what << qSetFieldWidth(0) << " median " << qSetRealNumberPrecision(1)
-        << Qt::fixed << m << " ms";
-    if (targetMs > 0)
-        out << "  (target <= " << targetMs << " ms: " << (ok ? "met" : "MISSED") << ")";
+        << Qt::fixed << m << ' ' << unit;
+    if (target > 0)
+        out << "  (target <= " << target << ' ' << unit << ": " << (ok ? "met" : "MISSED") << ")";
     out << "  runs:";
-    for (double v : ms)
+    for (double v : values)
         out << ' ' << v;
     out << Qt::endl;
     return ok;

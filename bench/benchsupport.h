@@ -13,7 +13,8 @@ QVector<double> time(int runs, const std::function<void()> &body, const std::fun
 
 double median(QVector<double> values);
 
-// Prints one result line and returns whether it met its target.
-bool report(const QString &what, const QVector<double> &ms, double targetMs);
+// Prints one result line and returns whether it met its target (none
+// when target <= 0).
+bool report(const QString &what, const QVector<double> &values, double target, const QString &unit = QStringLiteral("ms"));
 
 } // namespace bench

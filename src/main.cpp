@@ -1,8 +1,10 @@
 #include "app/fonts.h"
 #include "app/forms.h"
-#include "puzzles/betolt.h"
+#include "startup/indit.h"
+#include "startup/resources.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -13,7 +15,10 @@ int main(int argc, char *argv[])
     // The windows decide themselves when closing one ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    forms::load<betolt>().show();
+    startup::initResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/startup/title.jpg")));
+
+    forms::load<indit>().show();
 
     const int status = QApplication::exec();
     forms::destroyAll();

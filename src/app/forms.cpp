@@ -13,6 +13,7 @@
 
 namespace {
 std::array<QPointer<Form>, FormCount> g_forms;
+std::function<void(FormId)> g_unloadObserver;
 
 QPointer<Form> &slot(FormId id) { return g_forms[static_cast<size_t>(id)]; }
 } // namespace
@@ -62,11 +63,15 @@ void unload(FormId id)
     if (!form)
         return;
     slot(id) = nullptr;
+    if (g_unloadObserver)
+        g_unloadObserver(id);
     form->hide();
     for (QTimer *timer : form->findChildren<QTimer *>())
         timer->stop();
     form->deleteLater();
 }
+
+void setUnloadObserver(std::function<void(FormId)> observer) { g_unloadObserver = std::move(observer); }
 
 void destroyAll()
 {
@@ -88,7 +93,7 @@ bool anyVisible()
 
 void endIfNoneVisible()
 {
-    if (!anyVisible())
+    if (!program::ending() && !anyVisible())
         program::end(0);
 }
 

@@ -4,6 +4,7 @@
 // name and created afresh on the next use.
 
 #include <QWidget>
+#include <functional>
 
 class QCloseEvent;
 
@@ -63,6 +64,9 @@ template <class F> F *loaded() { return static_cast<F *>(find(F::Id)); }
 // itself from its own handlers.
 void unload(FormId id);
 template <class F> void unload() { unload(F::Id); }
+
+// Called with each window that unload() takes down, in order (for tests).
+void setUnloadObserver(std::function<void(FormId)> observer);
 
 // Deletes every window at once: for the end of the program and of a test.
 void destroyAll();

@@ -8,6 +8,7 @@ namespace {
 QString g_folder;
 WarnHandler g_warn;
 EndHandler g_end;
+bool g_ending = false;
 } // namespace
 
 QString folder()
@@ -34,6 +35,7 @@ WarnHandler setWarnHandler(WarnHandler handler) { return std::exchange(g_warn, s
 
 void end(int status)
 {
+    g_ending = true;
     if (g_end) {
         g_end(status);
         return;
@@ -43,6 +45,12 @@ void end(int status)
     QCoreApplication::exit(status);
 }
 
-EndHandler setEndHandler(EndHandler handler) { return std::exchange(g_end, std::move(handler)); }
+bool ending() { return g_ending; }
+
+EndHandler setEndHandler(EndHandler handler)
+{
+    g_ending = false;
+    return std::exchange(g_end, std::move(handler));
+}
 
 } // namespace program

@@ -23,6 +23,8 @@ WarnHandler setWarnHandler(WarnHandler handler);
 
 // Ends the program at once with the given exit status.
 void end(int status = 0);
+// Whether end() has been called (setEndHandler clears it).
+bool ending();
 using EndHandler = std::function<void(int)>;
 EndHandler setEndHandler(EndHandler handler);
 

@@ -12,6 +12,9 @@
 #include "permutator/permut.h"
 #include "puzzles/betolt.h"
 #include "puzzles/felvesz.h"
+#include "puzzles/lista.h"
+#include "startup/about.h"
+#include "startup/indit.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -67,6 +70,7 @@ board::board() : Form(Id)
     connect(Timer1, &QTimer::timeout, this, &board::Timer1_Timer);
     Timer1->start();
 
+    connect(Command2, &QPushButton::clicked, this, &board::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
@@ -162,6 +166,21 @@ void board::clearGame(bool removeTiles)
     s.PuzzleLetters.clear();
 }
 
+void board::Command2_Click()
+{
+    // The vocabulary window is left as it is; "OK" in the about window
+    // ends everything.
+    forms::unload<indit>();
+    forms::unload<betolt>();
+    forms::unload<permut>();
+    forms::unload<lista>();
+    forms::unload<board>();
+    about &a = forms::load<about>();
+    a.show();
+    a.raise();
+    a.activateWindow();
+}
+
 void board::Command3_Click()
 {
     const int count = seged::state.LetterCount;
@@ -201,12 +220,7 @@ void board::Command6_Click()
 void board::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QColor light = syscolour::window();
-    const QColor dark = syscolour::windowText();
-    for (const FrameLine *line : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line10}) {
-        p.setPen(QPen(line->light ? light : dark, 1));
-        p.drawLine(twips::toPx(line->X1), twips::toPx(line->Y1), twips::toPx(line->X2), twips::toPx(line->Y2));
-    }
+    framelines::paint(p, {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line10});
 }
 
 void board::resizeEvent(QResizeEvent *event)

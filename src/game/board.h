@@ -2,6 +2,7 @@
 // The game board: two rows of letter tiles, the clock and five commands.
 
 #include "app/forms.h"
+#include "app/frameline.h"
 #include "game/geometry.h"
 #include "game/tile.h"
 
@@ -12,13 +13,6 @@
 class QLabel;
 class QPushButton;
 class QTimer;
-
-// A straight frame line of width 1, in board twips.
-struct FrameLine
-{
-    int X1, Y1, X2, Y2;
-    bool light; // the system window colour; otherwise the window-text colour
-};
 
 class board : public Form
 {
@@ -64,6 +58,7 @@ public:
     // the move was taken.
     bool Form_DragDrop(Tile *source, double X, double Y);
     void Timer1_Timer();
+    void Command2_Click(); // "Kilépés"
     void Command3_Click(); // "Új játék"
     void Command4_Click(); // "Szójegyzékbe felvesz"
     void Command5_Click(); // "Ismét"
