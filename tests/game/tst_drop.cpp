@@ -1,4 +1,5 @@
-// The drop rule: where a released tile lands, and what the move records.
+// The drop rule: which slot and row a release point in board twips names,
+// where the tile lands, and what the move records.
 
 #include "game/drop.h"
 
@@ -16,6 +17,7 @@ class TestDrop : public QObject
 private slots:
     void target_data();
     void target();
+    void tileLeftGivesItsOwnSlot();
     void fourKindsOfMove_data();
     void fourKindsOfMove();
     void tileWithoutLetterRecordsASpace();
@@ -51,6 +53,12 @@ void TestDrop::target_data()
     QTest::newRow("y 3000") << N << 3000.0 << 3000.0 << true << Row::Lower << 6;
     QTest::newRow("y 3001") << N << 3000.0 << 3001.0 << false << Row::None << 0;
     QTest::newRow("negative x") << N << -600.0 << 960.0 << false << Row::None << 0;
+    // X is rounded first, halves to the even neighbour, then divided.
+    QTest::newRow("494.5 -> 494, slot 0") << N << 494.5 << 2500.0 << true << Row::Lower << 0;
+    QTest::newRow("494.6 -> 495, slot 1") << N << 494.6 << 2500.0 << true << Row::Lower << 1;
+    QTest::newRow("989.5 -> 990, slot 2") << N << 989.5 << 2500.0 << true << Row::Lower << 2;
+    QTest::newRow("1484.5 -> 1484, slot 2") << N << 1484.5 << 2500.0 << true << Row::Lower << 2;
+    QTest::newRow("absurd x") << M << 1e300 << 2500.0 << false << Row::None << 0;
 }
 
 void TestDrop::target()
@@ -71,6 +79,12 @@ void TestDrop::target()
         QCOMPARE(to->row, row);
         QCOMPARE(to->slot, slot);
     }
+}
+
+void TestDrop::tileLeftGivesItsOwnSlot()
+{
+    for (int k = 0; k < geometry::SlotCount; ++k)
+        QCOMPARE(geometry::slotOf(geometry::slotLeft(k)), (long long)k);
 }
 
 void TestDrop::fourKindsOfMove_data()

@@ -46,17 +46,9 @@ private slots:
     void emptyTextIsRefusedByTheEntryWindow();
 
 private:
-    void start(const QString &text);
+    void start(const QString &text) { testsupport::play(text); }
     std::unique_ptr<testsupport::Session> session;
 };
-
-void TestSetUp::start(const QString &text)
-{
-    betolt &entry = forms::load<betolt>();
-    entry.show();
-    entry.Text1->setText(text);
-    entry.Command1->click();
-}
 
 void TestSetUp::setUp_data()
 {

@@ -27,7 +27,6 @@ private slots:
     void ownFileCases_data();
     void ownFileCases();
     void missingOwnFileIsAnEmptyList();
-    void loadingTwiceDoesNotDuplicate();
     void longListLoadsAndSavesWhole();
     void saveKeepsTheSelection();
 
@@ -52,16 +51,11 @@ void TestLists::ownFileCases_data()
     QTest::newRow("empty file") << QByteArray() << QStringList() << QByteArray();
     QTest::newRow("last line without CR LF") << QByteArray("alma\r\nbab") << QStringList{"alma", "bab"}
                                              << QByteArray("alma\r\nbab\r\n");
-    QTest::newRow("blank lines") << QByteArray("x\r\n\r\n") << QStringList{"", "x"} << QByteArray("\r\nx\r\n");
-    QTest::newRow("spaces kept") << QByteArray("  ALMA   \r\n") << QStringList{"  ALMA   "}
-                                 << QByteArray("  ALMA   \r\n");
     QTest::newRow("duplicates kept") << QByteArray("a\r\na\r\n") << QStringList{"a", "a"} << QByteArray("a\r\na\r\n");
     QTest::newRow("out of order comes back sorted")
         << cp1250("Őz\r\nOszkár\r\ncsak\r\nÖdön\r\ncz\r\nóra\r\n")
         << QStringList{"cz", "csak", "óra", "Oszkár", "Ödön", "Őz"}
         << cp1250("cz\r\ncsak\r\nóra\r\nOszkár\r\nÖdön\r\nŐz\r\n");
-    QTest::newRow("lone CR and lone LF end lines") << QByteArray("b\ra\nc") << QStringList{"a", "b", "c"}
-                                                   << QByteArray("a\r\nb\r\nc\r\n");
     const QByteArray undefined("\x81x\r\n\x83y\r\n\x88z\x90\x98\r\n");
     QTest::newRow("undefined bytes round-trip") << undefined
                                                 << QStringList{"\u0081x", "\u0083y", "\u0088z\u0090\u0098"} << undefined;
@@ -74,6 +68,7 @@ void TestLists::ownFileCases()
     QFETCH(QByteArray, saved);
     writeFile(own(), file);
     QVERIFY(seged::LoadOwnList());
+    QVERIFY(seged::LoadOwnList()); // a second load does not add the entries twice
     QCOMPARE(combo(), entries);
     QCOMPARE(forms::load<lista>().Combo1->currentIndex(), -1);
     QVERIFY(!forms::load<lista>().isVisible()); // loading does not show the window
@@ -90,14 +85,6 @@ void TestLists::missingOwnFileIsAnEmptyList()
     QVERIFY(!QFile::exists(own()));
     QVERIFY(seged::SaveOwnList());
     QCOMPARE(readFile(own()), QByteArray()); // an empty list is an empty file
-}
-
-void TestLists::loadingTwiceDoesNotDuplicate()
-{
-    writeFile(own(), "a\r\nb\r\n");
-    QVERIFY(seged::LoadOwnList());
-    QVERIFY(seged::LoadOwnList());
-    QCOMPARE(combo(), (QStringList{"a", "b"}));
 }
 
 void TestLists::longListLoadsAndSavesWhole()

@@ -47,16 +47,9 @@ void TestAbout::design()
 {
     about &a = forms::load<about>();
     QCOMPARE(a.windowTitle(), QStringLiteral("Morvalin-program"));
-    QCOMPARE(a.size(), QSize(twips::toPx(5535), twips::toPx(3870)));
     QCOMPARE(a.minimumSize(), a.maximumSize());
     QCOMPARE(a.pos(), QPoint(qRound((800 - a.width()) / 2.0), qRound((800 - a.height()) / 2.0)));
-    QCOMPARE(a.Frame1->geometry(), twips::toPx(0, -70, 5535, 3255));
-    QCOMPARE(a.Label1->geometry(), twips::toPx(240, 2280, 5055, 855));
-    QCOMPARE(a.Picture1->geometry(), twips::toPx(240, 360, 800, 800));
-    QCOMPARE(a.Picture2->geometry(), twips::toPx(2880, 360, 2415, 1575));
-    QCOMPARE(a.Command1->geometry(), twips::toPx(4320, 3360, 1095, 375));
     QCOMPARE(a.Command1->text(), QStringLiteral("OK"));
-    QCOMPARE(a.Label2->geometry(), twips::toPx(240, 1680, 2535, 255));
     QCOMPARE(a.Picture1->pixmap().size(), QSize(50, 50));
     QCOMPARE(a.Picture2->pixmap().size(), QSize(160, 100));
     QCOMPARE(QFontInfo(a.Label2->font()).family(), QStringLiteral("Liberation Sans"));

@@ -4,13 +4,17 @@
 #include "app/forms.h"
 #include "app/program.h"
 #include "app/twips.h"
+#include "game/board.h"
 #include "game/seged.h"
+#include "puzzles/betolt.h"
 #include "game/tile.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <csignal>
@@ -51,6 +55,27 @@ void Session::copyAsset(const QString &name) const
     QFile::remove(to);
     if (!QFile::copy(from, to))
         qFatal("cannot copy asset %s", qPrintable(name));
+}
+
+board &play(const QString &text)
+{
+    betolt &entry = forms::load<betolt>();
+    entry.show();
+    entry.Text1->setText(text);
+    entry.Command1->click();
+    return forms::load<board>();
+}
+
+CursorLog::CursorLog(QWidget *w) { w->installEventFilter(this); }
+
+bool CursorLog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::CursorChange) {
+        const Qt::CursorShape now = static_cast<QWidget *>(watched)->cursor().shape();
+        if (now != (shapes.isEmpty() ? Qt::ArrowCursor : shapes.last()))
+            shapes << now;
+    }
+    return false;
 }
 
 bool sendTileDrop(QWidget *target, int tileIndex, const QPointF &px)

@@ -3,6 +3,7 @@
 // program's end recorded instead of shown or carried out, and a clean game.
 
 #include <QList>
+#include <QObject>
 #include <QMimeData>
 #include <QPointF>
 #include <QStringList>
@@ -10,6 +11,7 @@
 #include <memory>
 
 class QWidget;
+class board;
 
 namespace testsupport {
 
@@ -34,6 +36,20 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// Types TEXT into the entry window and presses "Mehet"; returns the board.
+board &play(const QString &text);
+
+// Records each change of a window's pointer shape.
+class CursorLog : public QObject
+{
+public:
+    explicit CursorLog(QWidget *w);
+    QList<Qt::CursorShape> shapes;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 // Sends a drag-enter and a drop of tile `tileIndex` to `target` at a point
