@@ -47,6 +47,16 @@ void Form::centreOnScreen()
     move(area.x() + qRound(left), area.y() + qRound(top));
 }
 
+void Form::setTabOrder(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 namespace forms {
 
 Form *find(FormId id) { return slot(id).data(); }

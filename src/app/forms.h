@@ -34,6 +34,9 @@ protected:
     void setFixedClientTw(int width, int height);
     // Top, then left, from the outer window size and the whole screen.
     void centreOnScreen();
+    // The Tab key visits the controls in this order.
+    static void setTabOrder(std::initializer_list<QWidget *> controls);
+    using QWidget::setTabOrder;
 
 private:
     FormId id_;

@@ -47,11 +47,7 @@ board::board() : Form(Id)
     Command4 = controls::button(this, QStringLiteral("Szójegyzékbe felvesz"), 5520, 3840, 1815, 375);
     Command5 = controls::button(this, QStringLiteral("Ismét"), 1440, 3840, 1215, 375);
     Command6 = controls::button(this, QStringLiteral("Permutátor"), 3600, 3840, 1215, 375);
-    setTabOrder(tile0, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command5);
-    setTabOrder(Command5, Command6);
+    setTabOrder({tile0, Command2, Command3, Command4, Command5, Command6});
 
     Label1 = controls::label(this, QStringLiteral("Induló kifejezés:"), 240, 240, 1815, 255);
     Label2 = controls::label(this, QStringLiteral("Kész kifejezés:"), 240, 1800, 1815, 255);

@@ -54,10 +54,7 @@ permut::permut() : Form(Id)
         controls::setForeColor(label, syscolour::highlightText());
     }
 
-    setTabOrder(cmdGo, txtResults);
-    setTabOrder(txtResults, txtCombinations);
-    setTabOrder(txtCombinations, Text1);
-    setTabOrder(Text1, Command1);
+    setTabOrder({cmdGo, txtResults, txtCombinations, Text1, Command1});
 
     connect(cmdGo, &QPushButton::clicked, this, &permut::cmdGo_Click);
     connect(Command1, &QPushButton::clicked, this, &permut::Command1_Click);

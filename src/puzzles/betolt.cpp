@@ -37,9 +37,7 @@ betolt::betolt() : Form(Id)
     Command1 = controls::button(this, QStringLiteral("Mehet"), 3120, 1200, 975, 375);
     Command2 = controls::button(this, QStringLiteral("Törlés"), 120, 1200, 975, 375);
     Command3 = controls::button(this, QStringLiteral("Listából"), 1500, 1200, 1215, 375);
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
+    setTabOrder({Text1, Command1, Command2, Command3});
 
     connect(Command1, &QPushButton::clicked, this, &betolt::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &betolt::Command2_Click);

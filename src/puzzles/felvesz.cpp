@@ -30,8 +30,7 @@ felvesz::felvesz() : Form(Id)
     Option2->setGeometry(twips::toPx(240, 840, 1455, 255));
     Option2->setChecked(true);
     Command1 = controls::button(Frame1, QStringLiteral("Mehet"), 1920, 1080, 1095, 375);
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Command1);
+    setTabOrder({Option1, Option2, Command1});
     connect(Command1, &QPushButton::clicked, this, &felvesz::Command1_Click);
 
     // No load handler of its own; a sensible first place.

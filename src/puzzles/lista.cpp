@@ -42,11 +42,7 @@ lista::lista() : Form(Id)
     Command3 = controls::button(Frame1, QStringLiteral("Törlés"), 2760, 1680, 975, 375);
     Command3->setEnabled(false);
 
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Combo1);
-    setTabOrder(Combo1, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
+    setTabOrder({Option1, Option2, Combo1, Command1, Command2, Command3});
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });

@@ -11,13 +11,10 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestForms : public QObject
+class TestForms : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
-    void cleanup() { session.reset(); }
 
     void loadCreatesOnceAndRunsFormLoadOnce();
     void unloadForgetsAndStopsTimers();
@@ -25,7 +22,6 @@ private slots:
     void frameCloseEndsOnlyWhenNothingIsLeftOnScreen();
 
 private:
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestForms::loadCreatesOnceAndRunsFormLoadOnce()

@@ -21,13 +21,10 @@ using testsupport::pxAt;
 
 static const QColor Upper(255, 255, 224), Lower(255, 128, 128), Blue(104, 136, 224);
 
-class TestBoard : public QObject
+class TestBoard : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
-    void cleanup() { session.reset(); }
 
     void windowFontsAndCentring();
     void paintsLinesTilesAndColours();
@@ -63,7 +60,6 @@ private:
         const Tile *t = forms::load<board>().Command1[tile];
         return QPoint(t->Left(), t->Top());
     }
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestBoard::windowFontsAndCentring()

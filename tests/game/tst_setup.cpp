@@ -30,13 +30,10 @@ protected:
     }
 };
 
-class TestSetUp : public QObject
+class TestSetUp : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
-    void cleanup() { session.reset(); }
 
     void setUp_data();
     void setUp();
@@ -47,7 +44,6 @@ private slots:
 
 private:
     void start(const QString &text) { testsupport::play(text); }
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestSetUp::setUp_data()

@@ -27,13 +27,10 @@ static QWidget *nextTabStop(QWidget *w)
     return w;
 }
 
-class TestPermut : public QObject
+class TestPermut : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
-    void cleanup() { session.reset(); }
 
     void design();
     void run_data();
@@ -46,7 +43,6 @@ private slots:
     void afterNewGameTheTextIsEmpty();
 
 private:
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestPermut::design()

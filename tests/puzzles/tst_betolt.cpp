@@ -13,13 +13,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TestBetolt : public QObject
+class TestBetolt : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
-    void cleanup() { session.reset(); }
 
     void design();
     void emptyMehetWarnsAndDisablesTheBoard();
@@ -30,7 +27,6 @@ private slots:
     void closingItAloneEndsTheProgram();
 
 private:
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestBetolt::design()

@@ -31,13 +31,10 @@ struct Move
 };
 Q_DECLARE_METATYPE(QList<Move>)
 
-class TestFelvesz : public QObject
+class TestFelvesz : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
-    void cleanup() { session.reset(); }
 
     void design();
     void finishedExpression_data();
@@ -53,7 +50,6 @@ private slots:
 private:
     board &play(const QString &text) { return testsupport::play(text); }
     QString own() const { return session->folder() + "/sajat.txt"; }
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestFelvesz::design()

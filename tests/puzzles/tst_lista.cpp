@@ -20,13 +20,11 @@ using testsupport::writeFile;
 
 using testsupport::CursorLog;
 
-class TestLista : public QObject
+class TestLista : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
     void init();
-    void cleanup() { session.reset(); }
 
     void design();
     void firstOpeningShowsTheFamousList();
@@ -46,12 +44,11 @@ private slots:
 private:
     lista &openFromEntryWindow();
     QString own() const { return session->folder() + "/sajat.txt"; }
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestLista::init()
 {
-    session = std::make_unique<testsupport::Session>();
+    GuiTest::init();
     writeFile(session->folder() + "/hires.txt", cp1250("Petőfi Sándor\r\nAdy Endre\r\nBartók Béla\r\n"));
 }
 

@@ -16,13 +16,10 @@ using testsupport::writeFile;
 
 using testsupport::cp1250;
 
-class TestLists : public QObject
+class TestLists : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
-    void cleanup() { session.reset(); }
 
     void ownFileCases_data();
     void ownFileCases();
@@ -40,7 +37,6 @@ private slots:
 private:
     QString own() const { return session->folder() + "/sajat.txt"; }
     QStringList combo() const { return forms::load<lista>().Combo1->entries(); }
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestLists::ownFileCases_data()

@@ -20,16 +20,14 @@
 
 Q_DECLARE_METATYPE(QList<FormId>)
 
-class TestAbout : public QObject
+class TestAbout : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
-    void init() { session = std::make_unique<testsupport::Session>(); }
     void cleanup()
     {
         forms::setUnloadObserver({});
-        session.reset();
+        GuiTest::cleanup();
     }
 
     void design();
@@ -40,7 +38,6 @@ private slots:
     void okEndsEvenWithTheVocabularyWindowOpen();
 
 private:
-    std::unique_ptr<testsupport::Session> session;
 };
 
 void TestAbout::design()

@@ -11,13 +11,11 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestIndit : public QObject
+class TestIndit : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initGui(); }
     void init();
-    void cleanup() { session.reset(); }
 
     void design();
     void wholeAnimationReadsTwentyFramesInOrder();
@@ -31,13 +29,12 @@ private slots:
 
 private:
     indit &load();
-    std::unique_ptr<testsupport::Session> session;
     QStringList reads;
 };
 
 void TestIndit::init()
 {
-    session = std::make_unique<testsupport::Session>();
+    GuiTest::init();
     reads.clear();
 }
 

@@ -78,6 +78,8 @@ bool CursorLog::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+void GuiTest::initTestCase() { initGui(); }
+
 bool sendTileDrop(QWidget *target, int tileIndex, const QPointF &px)
 {
     std::unique_ptr<QMimeData> mime(tilemime::make(tileIndex));

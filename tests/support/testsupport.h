@@ -38,6 +38,20 @@ private:
     QTemporaryDir dir_;
 };
 
+// Base of the window suites: the program's style and fonts once, a fresh
+// Session around every test function.
+class GuiTest : public QObject
+{
+    Q_OBJECT
+protected:
+    std::unique_ptr<Session> session;
+
+protected slots:
+    void initTestCase();
+    void init() { session = std::make_unique<Session>(); }
+    void cleanup() { session.reset(); }
+};
+
 // Types TEXT into the entry window and presses "Mehet"; returns the board.
 board &play(const QString &text);
 
