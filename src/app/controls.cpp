@@ -2,8 +2,10 @@
 
 #include "app/twips.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace controls {
 
@@ -21,6 +23,21 @@ QLabel *label(QWidget *parent, const QString &caption, int left, int top, int wi
     l->setGeometry(twips::toPx(left, top, width, height));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
+}
+
+QFrame *frame(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *f = new QFrame(parent);
+    f->setGeometry(twips::toPx(left, top, width, height));
+    f->setFrameShape(QFrame::NoFrame);
+    return f;
+}
+
+QRadioButton *option(QWidget *parent, const QString &caption, int left, int top, int width, int height)
+{
+    auto *o = new QRadioButton(caption, parent);
+    o->setGeometry(twips::toPx(left, top, width, height));
+    return o;
 }
 
 void setBackColor(QWidget *w, const QColor &colour)

@@ -5,8 +5,10 @@
 #include <QColor>
 #include <QString>
 
+class QFrame;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace controls {
@@ -16,6 +18,12 @@ QPushButton *button(QWidget *parent, const QString &caption, int left, int top, 
 
 // A left-aligned label that paints its own background.
 QLabel *label(QWidget *parent, const QString &caption, int left, int top, int width, int height);
+
+// A caption-less frame without a border of its own, holding other controls.
+QFrame *frame(QWidget *parent, int left, int top, int width, int height);
+
+// An option button of a group.
+QRadioButton *option(QWidget *parent, const QString &caption, int left, int top, int width, int height);
 
 // The colour a control (or window) fills its background with.
 void setBackColor(QWidget *w, const QColor &colour);

@@ -21,13 +21,9 @@ felvesz::felvesz() : Form(Id)
     setWindowTitle(QStringLiteral("Felvétel a szójegyzékbe"));
     setFixedClientTw(3255, 1620);
 
-    Frame1 = new QFrame(this);
-    Frame1->setGeometry(twips::toPx(0, -70, 3255, 1695));
-    Frame1->setFrameShape(QFrame::NoFrame);
-    Option1 = new QRadioButton(QStringLiteral("Induló kifejezést"), Frame1);
-    Option1->setGeometry(twips::toPx(240, 360, 1455, 255));
-    Option2 = new QRadioButton(QStringLiteral("Kész kifejezést"), Frame1);
-    Option2->setGeometry(twips::toPx(240, 840, 1455, 255));
+    Frame1 = controls::frame(this, 0, -70, 3255, 1695);
+    Option1 = controls::option(Frame1, QStringLiteral("Induló kifejezést"), 240, 360, 1455, 255);
+    Option2 = controls::option(Frame1, QStringLiteral("Kész kifejezést"), 240, 840, 1455, 255);
     Option2->setChecked(true);
     Command1 = controls::button(Frame1, QStringLiteral("Mehet"), 1920, 1080, 1095, 375);
     setTabOrder({Option1, Option2, Command1});

@@ -20,14 +20,10 @@ lista::lista() : Form(Id)
     setWindowTitle(QStringLiteral("Feladvány listából"));
     setFixedClientTw(4035, 2355);
 
-    Frame1 = new QFrame(this);
-    Frame1->setGeometry(twips::toPx(0, -60, 4035, 2415));
-    Frame1->setFrameShape(QFrame::NoFrame);
+    Frame1 = controls::frame(this, 0, -60, 4035, 2415);
 
-    Option1 = new QRadioButton(QStringLiteral("Híres emberek"), Frame1);
-    Option1->setGeometry(twips::toPx(360, 360, 1695, 375));
-    Option2 = new QRadioButton(QStringLiteral("Saját lista"), Frame1);
-    Option2->setGeometry(twips::toPx(2400, 360, 1335, 375));
+    Option1 = controls::option(Frame1, QStringLiteral("Híres emberek"), 360, 360, 1695, 375);
+    Option2 = controls::option(Frame1, QStringLiteral("Saját lista"), 2400, 360, 1335, 375);
     for (QRadioButton *option : {Option1, Option2}) {
         option->setFont(fonts::msSansSerif(8.25));
         controls::setForeColor(option, syscolour::highlight3d());
