@@ -6,6 +6,7 @@
 # Sourced by scenario.sh with BUILD (the build tree) and SCENARIO set.
 
 set -u
+MAIN_PID=$$
 WORK=$(mktemp -d /tmp/morvalin-e2e.XXXXXX)
 ART="$BUILD/tests/e2e-artifacts"
 mkdir -p "$ART"
@@ -20,6 +21,20 @@ unset QT_QPA_PLATFORMTHEME
 
 log() { echo "[$SCENARIO] $*"; }
 
+# The X clients, each bounded in time: a client stuck on a busy server must
+# fail the scenario, not hang it until CTest kills everything.
+bounded() {
+    local rc=0
+    timeout 20 "$@" || rc=$?
+    [ "$rc" -eq 124 ] && echo "[$SCENARIO] '$*' did not return within 20 s" >&2
+    return "$rc"
+}
+xdotool() { bounded xdotool "$@"; }
+xwininfo() { bounded xwininfo "$@"; }
+xprop() { bounded xprop "$@"; }
+xclip() { bounded xclip "$@"; }
+import() { bounded import "$@"; }
+
 visible_windows() {
     local id
     for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
@@ -27,17 +42,22 @@ visible_windows() {
     done
 }
 
+# fail WHAT: reports on stderr (stdout may be a $(...) capture) and ends
+# the scenario, also from inside a $(...) subshell.
 fail() {
     local shot="$ART/$SCENARIO-failure.png"
-    import -window root "$shot" 2>/dev/null
-    echo "[$SCENARIO] FAILED: $*"
-    echo "[$SCENARIO] screenshot: $shot"
-    echo "[$SCENARIO] windows on screen:"
-    visible_windows
-    if [ -s "$WORK/app.log" ]; then
-        echo "[$SCENARIO] program output:"
-        sed 's/^/  /' "$WORK/app.log"
-    fi
+    {
+        import -window root "$shot" 2>/dev/null
+        echo "[$SCENARIO] FAILED: $*"
+        echo "[$SCENARIO] screenshot: $shot"
+        echo "[$SCENARIO] windows on screen:"
+        visible_windows
+        if [ -s "$WORK/app.log" ]; then
+            echo "[$SCENARIO] program output:"
+            sed 's/^/  /' "$WORK/app.log"
+        fi
+    } >&2
+    [ "$BASHPID" != "$MAIN_PID" ] && kill -TERM "$MAIN_PID"
     exit 1
 }
 
@@ -49,6 +69,7 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+trap 'exit 1' TERM
 
 # wait_until SECONDS WHAT COMMAND...: polls until COMMAND succeeds.
 wait_until() {
@@ -69,8 +90,14 @@ start_x() {
     # A window manager, so that maximising really happens.
     openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
-    wait_until 10 "the window manager" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+    wait_until 10 "the window manager" wm_running
+    # A Hungarian keyboard: xdotool then finds every Hungarian letter on a
+    # key of its own instead of remapping a spare key for each one, which
+    # a busy program may read after the mapping has changed back.
+    setxkbmap -layout hu || fail "no Hungarian keyboard layout"
 }
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 
 # launch: copies the program folder and starts the program from it.
 launch() {
@@ -119,7 +146,12 @@ drag() {
     sleep 0.2
 }
 
-focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"; }
+# focus ID: activates the window and waits until the window manager says so.
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+focus() {
+    xdotool windowactivate "$1" >/dev/null 2>&1
+    wait_until 5 "window $1 to become active" is_active "$1"
+}
 
 type_text() { xdotool type --delay 40 "$1"; }
 
@@ -139,13 +171,18 @@ crop() { convert "$WORK/now.png" -crop "$3x$4+$1+$2" +repage "$5"; }
 same_image() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
 
 # copied_text ID X Y: clicks into the text box at X Y of window ID, selects
-# all and copies it, as a player would, then prints the clipboard.
+# all and copies it, as a player would, then prints the clipboard. A marker
+# put on the clipboard first tells when the copy has arrived.
+ClipMarker="e2e: nothing copied yet"
+clipboard() { xclip -selection clipboard -o 2>/dev/null; }
+clipboard_filled() { [ "$(clipboard)" != "$ClipMarker" ]; }
 copied_text() {
+    printf '%s' "$ClipMarker" | xclip -selection clipboard -i
     focus "$1"
     click "$1" "$2" "$3"
     key ctrl+a ctrl+c
-    sleep 0.2
-    xclip -selection clipboard -o 2>/dev/null
+    wait_until 5 "the copied text" clipboard_filled
+    clipboard
 }
 
 expect_eq() {
@@ -170,11 +207,15 @@ board_pixel() {
 }
 
 # skip_splash: starts the program and clicks the start-up picture away.
+splash_window() { xdotool search --onlyvisible --class morvalin 2>/dev/null | head -n1; }
+splash_shown() { [ -n "$(splash_window)" ]; }
+window_unmapped() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+
 skip_splash() {
     launch
-    wait_until 15 "the start-up picture" sh -c '[ -n "$(xdotool search --onlyvisible --class morvalin 2>/dev/null)" ]'
+    wait_until 15 "the start-up picture" splash_shown
     local splash
-    splash=$(xdotool search --onlyvisible --class morvalin | head -n1)
+    splash=$(splash_window)
     click "$splash" 100 100
     wait_window "Betöltés" >/dev/null
 }
@@ -187,6 +228,7 @@ start_game() {
     click "$entry" 140 50      # the text box
     key ctrl+a BackSpace
     type_text "$1"
+    expect_eq "$(copied_text "$entry" 140 50)" "$1" "the text typed into the entry window"
     click "$entry" 240 92      # "Mehet"
     wait_window "Morvalin"
 }
