@@ -28,6 +28,13 @@ void Form::closeEvent(QCloseEvent *event)
     forms::endIfNoneVisible();
 }
 
+void Form::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 void Form::setFixedClientTw(int width, int height)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

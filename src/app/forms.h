@@ -21,6 +21,9 @@ public:
     // Runs once, right after the window has been created and registered.
     virtual void Form_Load() {}
 
+    // Shows the window in front of the others, with the keyboard focus.
+    void showInFront();
+
 protected:
     // Closing from the window frame: hides the window unless overridden.
     // Afterwards the program ends if none of its windows is left visible,

@@ -171,10 +171,7 @@ void board::Command2_Click()
     forms::unload<permut>();
     forms::unload<lista>();
     forms::unload<board>();
-    about &a = forms::load<about>();
-    a.show();
-    a.raise();
-    a.activateWindow();
+    forms::load<about>().showInFront();
 }
 
 void board::Command3_Click()
@@ -182,18 +179,12 @@ void board::Command3_Click()
     const int count = seged::state.LetterCount;
     // After a refused text only tile 0 exists.
     clearGame(count >= 2 && count <= MaxTiles);
-    betolt &entry = forms::load<betolt>();
-    entry.show();
-    entry.raise();
-    entry.activateWindow();
+    forms::load<betolt>().showInFront();
 }
 
 void board::Command4_Click()
 {
-    felvesz &add = forms::load<felvesz>();
-    add.show();
-    add.raise();
-    add.activateWindow();
+    forms::load<felvesz>().showInFront();
 }
 
 void board::Command5_Click()
@@ -208,9 +199,7 @@ void board::Command6_Click()
 {
     permut &p = forms::load<permut>();
     p.Text1->setText(seged::state.PuzzleLetters);
-    p.show();
-    p.raise();
-    p.activateWindow();
+    p.showInFront();
 }
 
 void board::paintEvent(QPaintEvent *)

@@ -72,9 +72,7 @@ void SetUpGame()
 
     entry.hide();
     board &b = forms::load<board>();
-    b.show();
-    b.raise();
-    b.activateWindow();
+    b.showInFront();
 
     Tile *tile0 = b.Command1[0];
     tile0->setCaption(state.PuzzleLetters.left(1));

@@ -93,9 +93,7 @@ void betolt::Command3_Click()
     }
     unsetCursor();
     hide();
-    list.show();
-    list.raise();
-    list.activateWindow();
+    list.showInFront();
     if (list.Combo1->count() > 0) {
         list.Combo1->setCurrentIndex(0);
         list.Combo1_Click();

@@ -103,14 +103,6 @@ void lista::Combo1_Click()
     Command3->setEnabled(!Option1->isChecked() && Combo1->currentIndex() != -1);
 }
 
-static void showEntryWindow()
-{
-    betolt &entry = forms::load<betolt>();
-    entry.show();
-    entry.raise();
-    entry.activateWindow();
-}
-
 void lista::Command1_Click()
 {
     const QString text = Combo1->currentText();
@@ -120,7 +112,7 @@ void lista::Command1_Click()
     hide();
     if (Option2->isChecked())
         seged::SaveOwnList();
-    showEntryWindow();
+    forms::load<betolt>().showInFront();
 }
 
 void lista::Command2_Click()
@@ -128,7 +120,7 @@ void lista::Command2_Click()
     hide();
     if (Option2->isChecked())
         seged::SaveOwnList();
-    showEntryWindow();
+    forms::load<betolt>().showInFront();
 }
 
 void lista::Command3_Click()

@@ -26,12 +26,7 @@ void SortedCombo::setEntries(const QStringList &entries)
     setEditText(QString());
 }
 
-void SortedCombo::clearEntries()
-{
-    model_->setStringList({});
-    setCurrentIndex(-1);
-    setEditText(QString());
-}
+void SortedCombo::clearEntries() { setEntries({}); }
 
 int SortedCombo::addEntry(const QString &entry)
 {

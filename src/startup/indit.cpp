@@ -75,10 +75,7 @@ void indit::handOver()
     if (done_)
         return;
     done_ = true;
-    betolt &entry = forms::load<betolt>();
-    entry.show();
-    entry.raise();
-    entry.activateWindow();
+    forms::load<betolt>().showInFront();
     forms::unload<indit>();
 }
 
