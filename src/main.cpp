@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 #include "app/forms.h"
+#include "app/program.h"
 #include "startup/indit.h"
 #include "startup/resources.h"
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    program::useUtf8Locale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvalin"));
     QApplication::setStyle(QStringLiteral("Fusion"));

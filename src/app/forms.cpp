@@ -1,10 +1,11 @@
 #include "app/forms.h"
 
+#include "app/windowmanager.h"
 #include "app/program.h"
 #include "app/twips.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -14,6 +15,9 @@
 namespace {
 std::array<QPointer<Form>, FormCount> g_forms;
 std::function<void(FormId)> g_unloadObserver;
+// Bumped by destroyAll(), so that a check queued before it does not run.
+int g_generation = 0;
+bool g_checkQueued = false;
 
 QPointer<Form> &slot(FormId id) { return g_forms[static_cast<size_t>(id)]; }
 } // namespace
@@ -26,6 +30,12 @@ void Form::closeEvent(QCloseEvent *event)
     Form_FrameClose();
     hide();
     forms::endIfNoneVisible();
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    forms::endIfNoneVisibleLater();
 }
 
 void Form::showInFront()
@@ -48,10 +58,14 @@ void Form::centreOnScreen()
     if (!s)
         return;
     const QRect area = s->geometry();
-    const QSize outer = frameGeometry().size();
+    const QMargins frame = windowmanager::frame(this);
+    const QSize outer = size().grownBy(frame);
     const double top = (area.height() - outer.height()) / 2.0;
     const double left = (area.width() - outer.width()) / 2.0;
-    move(area.x() + qRound(left), area.y() + qRound(top));
+    // Placed by its client area: how Qt reads a move() depends on whether
+    // the native window exists yet, and asking for the frame creates it.
+    const QPoint client(area.x() + qRound(left) + frame.left(), area.y() + qRound(top) + frame.top());
+    setGeometry(QRect(client, size()));
 }
 
 void Form::setTabOrder(std::initializer_list<QWidget *> controls)
@@ -96,6 +110,8 @@ void destroyAll()
         delete f.data();
         f = nullptr;
     }
+    ++g_generation;
+    g_checkQueued = false;
     // Windows unloaded earlier may still wait for their deferred delete.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -105,13 +121,27 @@ bool anyVisible()
     for (const auto &f : g_forms)
         if (f && f->isVisible())
             return true;
-    return false;
+    // A warning shown between hiding one window and showing the next.
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 void endIfNoneVisible()
 {
     if (!program::ending() && !anyVisible())
         program::end(0);
+}
+
+void endIfNoneVisibleLater()
+{
+    if (g_checkQueued)
+        return;
+    g_checkQueued = true;
+    QTimer::singleShot(0, qApp, [generation = g_generation] {
+        if (generation != g_generation)
+            return;
+        g_checkQueued = false;
+        endIfNoneVisible();
+    });
 }
 
 } // namespace forms

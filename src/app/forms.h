@@ -31,6 +31,8 @@ protected:
     virtual void Form_FrameClose() {}
 
     void closeEvent(QCloseEvent *event) override;
+    // Whatever hid the window, the program must not run on without one.
+    void hideEvent(QHideEvent *event) override;
 
     // A fixed border without minimise and maximise buttons, around a client
     // area of the given size.
@@ -77,7 +79,11 @@ void setUnloadObserver(std::function<void(FormId)> observer);
 // Deletes every window at once: for the end of the program and of a test.
 void destroyAll();
 
+// Whether a window of the game, or a message box, is on screen.
 bool anyVisible();
 void endIfNoneVisible();
+// The same check once the running handler has finished, so that a handler
+// may hide one window and then show the next.
+void endIfNoneVisibleLater();
 
 } // namespace forms

@@ -3,6 +3,12 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include <clocale>
+#include <cstdlib>
+#include <strings.h>
+#include <langinfo.h>
+#include <string>
+
 namespace program {
 namespace {
 QString g_folder;
@@ -10,6 +16,31 @@ WarnHandler g_warn;
 EndHandler g_end;
 bool g_ending = false;
 } // namespace
+
+static bool utf8Ctype()
+{
+    const char *codeset = nl_langinfo(CODESET);
+    return codeset && (strcasecmp(codeset, "UTF-8") == 0 || strcasecmp(codeset, "utf8") == 0);
+}
+
+void useUtf8Locale()
+{
+    // A locale that is not installed leaves the C locale in place.
+    std::setlocale(LC_ALL, "");
+    if (utf8Ctype())
+        return;
+    // "hu_HU.ISO-8859-2@euro" -> "hu_HU.UTF-8", else the locale every
+    // Debian has.
+    std::string language = std::setlocale(LC_CTYPE, nullptr);
+    language = language.substr(0, language.find_first_of(".@"));
+    for (const std::string &name : {language + ".UTF-8", std::string("C.UTF-8")}) {
+        if (!std::setlocale(LC_CTYPE, name.c_str()) || !utf8Ctype())
+            continue;
+        // LC_ALL outranks LC_CTYPE when Qt reads the environment again.
+        setenv(std::getenv("LC_ALL") && *std::getenv("LC_ALL") ? "LC_ALL" : "LC_CTYPE", name.c_str(), 1);
+        return;
+    }
+}
 
 QString folder()
 {

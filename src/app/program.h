@@ -8,6 +8,13 @@
 
 namespace program {
 
+// Makes the character type of the C locale UTF-8 for the whole process,
+// keeping the language of the environment where it has a UTF-8 form. Xlib
+// converts window titles from that encoding while Qt hands it UTF-8, so in
+// the POSIX locale a window list would show "BetÃ¶ltés". Call before the
+// application object exists: Qt reads the environment's locale then.
+void useUtf8Locale();
+
 // The folder the program runs from, where its files lie.
 QString folder();
 // Tests point this at a temporary folder; an empty string restores the default.

@@ -220,7 +220,8 @@ bool board::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress) {
         auto *tile = qobject_cast<Tile *>(watched);
         auto *press = static_cast<QMouseEvent *>(event);
-        if (tile && press->button() == Qt::LeftButton) {
+        // The filter sees the press before Qt drops it for a disabled board.
+        if (tile && press->button() == Qt::LeftButton && isEnabled()) {
             startDrag(tile, press->position().toPoint());
             return true;
         }

@@ -1,6 +1,7 @@
 // Setting a game up from the entry window's text, and laying the board out
 // for long games.
 
+#include "app/windowmanager.h"
 #include "app/program.h"
 #include "app/twips.h"
 #include "game/board.h"
@@ -92,6 +93,15 @@ void SetUpGame()
     }
 }
 
+// The client area of the board once maximised: as the window manager gives
+// it, else the screen's work area less the frame.
+static QSize maximisedClientSize(board &b)
+{
+    if (const auto size = windowmanager::awaitMaximised(&b))
+        return *size;
+    return b.screen()->availableGeometry().size().shrunkBy(windowmanager::frame(&b));
+}
+
 void LayOutBoard()
 {
     // Maximising raises resize events, which call back here once the
@@ -107,14 +117,18 @@ void LayOutBoard()
     b.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // 2. Maximised. Under a window manager the new size arrives later as a
     // resize event, which lays the board out again with the real size.
-    if (!b.isMaximized() || b.isMinimized())
+    const bool requested = !b.isMaximized() || b.isMinimized();
+    if (requested)
         b.setWindowState((b.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
     const QRect screen = b.screen()->geometry();
     const int SW = screen.width() * twips::PerPixel;
     const int SH = screen.height() * twips::PerPixel;
-    const int W = b.width() * twips::PerPixel;
-    const int H = b.height() * twips::PerPixel;
+    // The window system applies the new state later; until then the client
+    // area is still the design size, so take the one it is about to get.
+    const QSize client = requested && b.isVisible() ? maximisedClientSize(b) : b.size();
+    const int W = client.width() * twips::PerPixel;
+    const int H = client.height() * twips::PerPixel;
 
     // 3. Frame lines to the edges of the screen.
     b.Line1.X2 = b.Line2.X2 = b.Line3.X2 = b.Line4.X2 = SW - 150;

@@ -31,6 +31,8 @@ permut::permut() : Form(Id)
     txtResults->setFont(fonts::timesCE(12));
     txtResults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on through the window, as in every other box.
+    txtResults->setTabChangesFocus(true);
     controls::setForeColor(txtResults, syscolour::menuText());
 
     txtCombinations = new QLineEdit(this);

@@ -12,6 +12,9 @@ SortedCombo::SortedCombo(QWidget *parent) : QComboBox(parent), model_(new QStrin
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setModel(model_);
+    // The text field takes exactly what is typed: an inline completion
+    // would turn a typed "Ady" into the entry "Ady Endre".
+    setCompleter(nullptr);
     // Long lists: neither measure every entry nor lay out rows one by one.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto *list = qobject_cast<QListView *>(view()))

@@ -18,6 +18,9 @@ SCREEN_W=1280
 SCREEN_H=1024
 export QT_QPA_PLATFORM=xcb
 unset QT_QPA_PLATFORMTHEME
+# The suite's own tools read and match UTF-8 whatever the caller's locale;
+# the game itself is started in the bare POSIX locale (launch).
+export LC_ALL=C.UTF-8
 
 log() { echo "[$SCENARIO] $*"; }
 
@@ -103,7 +106,7 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "windo
 launch() {
     mkdir -p "$PROG"
     cp "$BUILD/morvalin" "$BUILD"/hires.txt "$BUILD"/hand.cur "$BUILD"/splash*.gif "$PROG/"
-    (cd "$PROG" && exec ./morvalin) >"$WORK/app.log" 2>&1 &
+    (cd "$PROG" && exec env -u LC_ALL -u LC_CTYPE -u LANG -u LANGUAGE ./morvalin) >"$WORK/app.log" 2>&1 &
     APP_PID=$!
 }
 
@@ -185,6 +188,18 @@ copied_text() {
     clipboard
 }
 
+# expect_exit_status N: the program ends within 10 s, with status N.
+expect_exit_status() {
+    local status=0 end=$((SECONDS + 10))
+    while kill -0 "$APP_PID" 2>/dev/null; do
+        [ "$SECONDS" -ge "$end" ] && fail "the program did not end"
+        sleep 0.05
+    done
+    wait "$APP_PID" || status=$?
+    APP_PID=""
+    expect_eq "$status" "$1" "exit status"
+}
+
 expect_eq() {
     [ "$1" = "$2" ] || fail "$3: expected '$2', saw '$1'"
 }
@@ -231,6 +246,21 @@ start_game() {
     expect_eq "$(copied_text "$entry" 140 50)" "$1" "the text typed into the entry window"
     click "$entry" 240 92      # "Mehet"
     wait_window "Morvalin"
+}
+
+# expect_centred ID WHAT: the window's frame (from _NET_FRAME_EXTENTS) has
+# its centre within 2 px of the screen's.
+expect_centred() {
+    local g e fx fy
+    g=($(client_geometry "$1"))
+    e=($(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ','))
+    [ "${#e[@]}" -eq 4 ] || fail "$2: no frame extents"
+    # Twice the frame's centre, so that halves stay whole.
+    fx=$((2 * (g[0] - e[0]) + g[2] + e[0] + e[1]))
+    fy=$((2 * (g[1] - e[2]) + g[3] + e[2] + e[3]))
+    log "$2: client ${g[*]}, frame extents ${e[*]}"
+    [ $((fx - SCREEN_W)) -ge -4 ] && [ $((fx - SCREEN_W)) -le 4 ] || fail "$2 not centred across: twice its centre is $fx"
+    [ $((fy - SCREEN_H)) -ge -4 ] && [ $((fy - SCREEN_H)) -le 4 ] || fail "$2 not centred down: twice its centre is $fy"
 }
 
 # cp1250 TEXT: the bytes of TEXT in the list files' code page.

@@ -20,9 +20,14 @@ scenario_startup() {
     snap
     expect_eq "$(pixel $((g[0] + 188)) $((g[1] + 200)))" "$BOARD_BLUE" "start-up picture colour"
     click "$splash" 150 150
-    wait_window "Betöltés" >/dev/null
+    local entry
+    entry=$(wait_window "Betöltés")
     wait_until 5 "the start-up picture to go" window_unmapped "$splash"
     log "entry window shown, start-up picture gone"
+    expect_centred "$entry" "the entry window"
+    # What a window list reading the old title property shows, with the
+    # game started in the POSIX locale.
+    expect_eq "$(xprop -id "$entry" -notype WM_NAME)" 'WM_NAME = "Betöltés"' "WM_NAME"
 }
 
 # 2. An empty "Mehet" gives the message; "Szép idő" gives 7 tiles in text order.
@@ -201,6 +206,8 @@ scenario_permutator() {
     board=$(start_game "abc de")
     click "$board" 280 268                          # "Permutátor"
     perm=$(wait_window "Permutátor")
+    expect_centred "$board" "the board"
+    expect_centred "$perm" "the permutator"
     expect_eq "$(copied_text "$perm" 220 29)" "ABCDE" "the puzzle's letters"
     key ctrl+a BackSpace
     type_text "ABC"
@@ -225,16 +232,27 @@ scenario_exit() {
     about=$(wait_window "Morvalin-program")
     wait_until 5 "the other windows to close" only_one_window
     log "only the about window is left"
+    expect_centred "$about" "the about window"
     click "$about" 324 236                          # "OK"
-    local status=0 end=$((SECONDS + 10))
-    while kill -0 "$APP_PID" 2>/dev/null; do
-        [ "$SECONDS" -ge "$end" ] && fail "the program did not end after OK"
-        sleep 0.05
-    done
-    wait "$APP_PID" || status=$?
-    APP_PID=""
-    expect_eq "$status" "0" "exit status"
+    expect_exit_status 0
     log "OK ended the program with exit status 0"
+}
+
+# 9. The board closed from its frame while the permutator is open; then
+# "Bezárás" leaves no window, and the program ends with it.
+scenario_lastwindow() {
+    skip_splash
+    local board perm
+    board=$(start_game "alma")
+    click "$board" 280 268                          # "Permutátor"
+    perm=$(wait_window "Permutátor")
+    focus "$board"
+    key alt+F4                                      # the window manager's close
+    wait_until 5 "the board to close" window_gone "Morvalin"
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended with the permutator still open"
+    click "$perm" 40 276                            # "Bezárás"
+    expect_exit_status 0
+    log "the last window gone, the program ended with exit status 0"
 }
 
 start_x

@@ -10,6 +10,7 @@
 #include "puzzles/betolt.h"
 #include "support/testsupport.h"
 
+#include <QDrag>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +35,8 @@ private slots:
     void refusedDrops_data();
     void refusedDrops();
     void dropWhileMinimisedOrOfAForeignPayload();
+    void onlyAnEnabledBoardStartsDrags_data();
+    void onlyAnEnabledBoardStartsDrags();
 
     void clockTicksIntoTheLabel();
     void restartAfterMoves();
@@ -204,6 +207,31 @@ void TestBoard::dropWhileMinimisedOrOfAForeignPayload()
     QVERIFY(!seged::state.SlotTable[8].LowerTaken);
 }
 
+void TestBoard::onlyAnEnabledBoardStartsDrags_data()
+{
+    QTest::addColumn<bool>("emptyMehet");
+    QTest::newRow("board in play") << false;
+    QTest::newRow("disabled by an empty Mehet") << true;
+}
+
+void TestBoard::onlyAnEnabledBoardStartsDrags()
+{
+    QFETCH(bool, emptyMehet);
+    board &b = game(QStringLiteral("alma"));
+    if (emptyMehet) {
+        b.Command3->click();
+        forms::load<betolt>().Text1->clear();
+        forms::load<betolt>().Command1->click();
+        QVERIFY(!b.isEnabled());
+    }
+    Tile *tile = b.Command1[0];
+    QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(5, 5));
+    // A started drag lives on as the tile's child until the event loop
+    // deletes it.
+    QCOMPARE(tile->findChild<QDrag *>() != nullptr, !emptyMehet);
+    QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
 void TestBoard::clockTicksIntoTheLabel()
 {
     board &b = game(QStringLiteral("alma"));
@@ -312,6 +340,10 @@ void TestBoard::longGameLayout()
     QVERIFY(b.isMaximized());
     // The offscreen screen is 1280 x 1024 px without a frame.
     const int W = 1280 * 15, H = 1024 * 15, SW = W, SH = H;
+    // Already the first pass, before the new size has arrived, places the
+    // buttons for the maximised area, never inside the lower row's band.
+    for (QPushButton *button : {b.Command2, b.Command3, b.Command4, b.Command5, b.Command6})
+        QCOMPARE(button->y(), twips::toPx(H - 1500));
     QTRY_COMPARE(b.size(), QSize(1280, 1024));
     QTRY_COMPARE(b.Command2->x(), twips::toPx(W - 1250));
     QCOMPARE(b.Command4->x(), twips::toPx(W - 3250));
@@ -340,7 +372,7 @@ void TestBoard::longGameLayout()
 void TestBoard::shortGameAfterLongKeepsTheLayout()
 {
     board &b = game(QStringLiteral("abcdefghijklmnopqrst"));
-    QTRY_COMPARE(b.Command2->x(), twips::toPx(1280 * 15 - 1250));
+    QTRY_COMPARE(b.size(), QSize(1280, 1024));
     b.Command3->click();
     forms::load<betolt>().Text1->setText(QStringLiteral("hello"));
     forms::load<betolt>().Command1->click();

@@ -55,6 +55,13 @@ void TestPermut::design()
     QCOMPARE(nextTabStop(p.txtResults), p.txtCombinations);
     QCOMPARE(nextTabStop(p.txtCombinations), p.Text1);
     QCOMPARE(nextTabStop(p.Text1), p.Command1);
+    // Tab leaves the results box instead of typing into it.
+    p.show();
+    QApplication::setActiveWindow(&p);
+    p.txtResults->setFocus();
+    QTest::keyClick(p.txtResults, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), p.txtCombinations);
+    QCOMPARE(p.txtResults->toPlainText(), QString());
     QCOMPARE(QFontInfo(p.Text1->font()).family(), QStringLiteral("Liberation Serif"));
     QCOMPARE(QFontInfo(p.Label2->font()).family(), QStringLiteral("Liberation Sans"));
 
