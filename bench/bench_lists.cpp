@@ -1,11 +1,12 @@
 // A long own list (32,767 entries): load into the list control with the
 // window on screen, clear it, save it.
 
-#include "app/fonts.h"
+#include "app/appsetup.h"
+#include "app/testhooks.h"
 #include "app/forms.h"
 #include "app/program.h"
 #include "benchsupport.h"
-#include "puzzles/listfile.h"
+#include "puzzles/rules/listfile.h"
 #include "puzzles/lista.h"
 #include "puzzles/lists.h"
 #include "puzzles/sortedcombo.h"
@@ -37,8 +38,7 @@ static QStringList names(int count)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    fonts::installSubstitutes();
+    appsetup::init();
     QTemporaryDir dir;
     program::setFolder(dir.path());
     program::setWarnHandler([](const QString &text) { qFatal("unexpected warning: %s", qPrintable(text)); });

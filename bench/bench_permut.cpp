@@ -1,12 +1,13 @@
 // The permutator's whole run for a 7-character text: generate, format 5040
 // lines, fill the results box and paint it.
 
-#include "app/fonts.h"
+#include "app/appsetup.h"
+#include "app/testhooks.h"
 #include "app/forms.h"
 #include "app/program.h"
 #include "benchsupport.h"
 #include "permutator/permut.h"
-#include "permutator/permutations.h"
+#include "permutator/rules/permutations.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,8 +16,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    fonts::installSubstitutes();
+    appsetup::init();
     program::setWarnHandler([](const QString &text) { qFatal("unexpected warning: %s", qPrintable(text)); });
 
     permut &window = forms::load<permut>();

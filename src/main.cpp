@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "app/appsetup.h"
 #include "app/forms.h"
 #include "app/program.h"
 #include "startup/indit.h"
@@ -11,12 +11,7 @@ int main(int argc, char *argv[])
 {
     program::useUtf8Locale();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvalin"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    fonts::installSubstitutes();
-    // The windows decide themselves when closing one ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    appsetup::init();
     startup::initResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/startup/title.jpg")));
 

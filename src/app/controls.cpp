@@ -40,6 +40,10 @@ QRadioButton *option(QWidget *parent, const QString &caption, int left, int top,
     return o;
 }
 
+Hourglass::Hourglass(QWidget *window) : window_(window) { window_->setCursor(Qt::WaitCursor); }
+
+Hourglass::~Hourglass() { window_->unsetCursor(); }
+
 void setBackColor(QWidget *w, const QColor &colour)
 {
     QPalette pal = w->palette();

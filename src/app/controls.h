@@ -25,6 +25,19 @@ QFrame *frame(QWidget *parent, int left, int top, int width, int height);
 // An option button of a group.
 QRadioButton *option(QWidget *parent, const QString &caption, int left, int top, int width, int height);
 
+// The hourglass pointer on a window while a long piece of work runs.
+class Hourglass
+{
+public:
+    explicit Hourglass(QWidget *window);
+    ~Hourglass();
+    Hourglass(const Hourglass &) = delete;
+    Hourglass &operator=(const Hourglass &) = delete;
+
+private:
+    QWidget *window_;
+};
+
 // The colour a control (or window) fills its background with.
 void setBackColor(QWidget *w, const QColor &colour);
 // The colour of a control's text.

@@ -2,6 +2,7 @@
 
 #include "app/windowmanager.h"
 #include "app/program.h"
+#include "app/testhooks.h"
 #include "app/twips.h"
 
 #include <QCloseEvent>

@@ -4,12 +4,11 @@
 // name and created afresh on the next use.
 
 #include <QWidget>
-#include <functional>
 
 class QCloseEvent;
 
-enum class FormId { indit, betolt, board, lista, felvesz, permut, about };
-inline constexpr int FormCount = 7;
+enum class FormId { indit, betolt, board, lista, felvesz, permut, about, Count };
+inline constexpr int FormCount = int(FormId::Count);
 
 class Form : public QWidget
 {
@@ -72,9 +71,6 @@ template <class F> F *loaded() { return static_cast<F *>(find(F::Id)); }
 // itself from its own handlers.
 void unload(FormId id);
 template <class F> void unload() { unload(F::Id); }
-
-// Called with each window that unload() takes down, in order (for tests).
-void setUnloadObserver(std::function<void(FormId)> observer);
 
 // Deletes every window at once: for the end of the program and of a test.
 void destroyAll();

@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "app/testhooks.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

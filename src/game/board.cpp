@@ -1,13 +1,15 @@
 #include "game/board.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/fonts.h"
 #include "app/handcursor.h"
 #include "app/program.h"
 #include "app/syscolour.h"
 #include "app/twips.h"
-#include "game/clock.h"
-#include "game/drop.h"
+#include "app/windowmanager.h"
+#include "game/rules/clock.h"
+#include "game/rules/drop.h"
 #include "game/seged.h"
 #include "permutator/permut.h"
 #include "puzzles/betolt.h"
@@ -23,6 +25,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -76,9 +80,9 @@ board::board() : Form(Id)
 void board::Form_Load()
 {
     centreOnScreen();
-    controls::setBackColor(this, BoardColour);
-    controls::setBackColor(Label1, BoardColour);
-    controls::setBackColor(Label2, BoardColour);
+    controls::setBackColor(this, colours::Board);
+    controls::setBackColor(Label1, colours::Board);
+    controls::setBackColor(Label2, colours::Board);
     seged::state.LayoutSuspended = true;
     seged::state.ElapsedSeconds = 0;
     seged::state.ElapsedMinutes = 0;
@@ -125,6 +129,69 @@ WindowState board::dropWindowState() const
     return WindowState::Normal;
 }
 
+// The client area of the board once maximised: as the window manager gives
+// it, else the screen's work area less the frame.
+static QSize maximisedClientSize(board &b)
+{
+    if (const auto size = windowmanager::awaitMaximised(&b))
+        return *size;
+    return b.screen()->availableGeometry().size().shrunkBy(windowmanager::frame(&b));
+}
+
+void board::LayOut()
+{
+    // Maximising raises resize events, which call back here once the
+    // layout flag is down: they must not start a second layout meanwhile.
+    if (layingOut_)
+        return;
+    QScopedValueRollback guard(layingOut_, true);
+
+    board &b = *this;
+    // 1. A sizable border: lift the fixed size.
+    b.setMinimumSize(0, 0);
+    b.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // 2. Maximised. Under a window manager the new size arrives later as a
+    // resize event, which lays the board out again with the real size.
+    const bool requested = !b.isMaximized() || b.isMinimized();
+    if (requested)
+        b.setWindowState((b.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+
+    const QRect screen = b.screen()->geometry();
+    const int SW = screen.width() * twips::PerPixel;
+    const int SH = screen.height() * twips::PerPixel;
+    // The window system applies the new state later; until then the client
+    // area is still the design size, so take the one it is about to get.
+    const QSize client = requested && b.isVisible() ? maximisedClientSize(b) : b.size();
+    const int W = client.width() * twips::PerPixel;
+    const int H = client.height() * twips::PerPixel;
+
+    // 3. Frame lines to the edges of the screen.
+    b.Line1.X2 = b.Line2.X2 = b.Line3.X2 = b.Line4.X2 = SW - 150;
+    b.Line5.X2 = b.Line6.X2 = SW - 50;
+    b.Line8.X2 = SW - 150;
+    b.Line7.X1 = b.Line7.X2 = SW - 50;
+    b.Line7.Y2 = SH - 50;
+    b.Line8.Y1 = b.Line8.Y2 = SH - 50;
+    b.Line10.Y2 = SH - 150;
+
+    // 4. Buttons and clock to the edges of the client area.
+    twips::setLeft(b.Command2, W - 1250);
+    twips::setLeft(b.Command4, W - 3250);
+    constexpr int Command6Width = 1215;
+    twips::setLeft(b.Command6, W / 2 - Command6Width / 2);
+    twips::setLeft(b.Label3, W - 1400);
+    for (QPushButton *button : {b.Command2, b.Command3, b.Command4, b.Command5, b.Command6})
+        twips::setTop(button, H - 1500);
+    b.update();
+
+    // 5. The border would be fixed again here; fixing the size of a window
+    // the window manager is still maximising would stop it, and a
+    // maximised window cannot be resized by the player anyway.
+
+    // 6.
+    seged::state.LayoutSuspended = false;
+}
+
 void board::Form_Resize()
 {
     if (!seged::state.LayoutSuspended)
@@ -138,7 +205,7 @@ bool board::Form_DragDrop(Tile *source, double X, double Y)
         return false;
     const drop::Placement at = drop::move(seged::state, *to, source->Left(), source->Top(), source->Caption());
     source->Move(at.left, at.top);
-    source->setBackColor(at.colour);
+    source->setBackColor(at.row == Row::Upper ? colours::UpperTile : colours::LowerTile);
     return true;
 }
 
@@ -154,12 +221,7 @@ void board::clearGame(bool removeTiles)
     if (removeTiles)
         for (int i = 1; i < s.LetterCount && i < MaxTiles; ++i)
             unloadTile(i);
-    for (int slot = 0; slot <= 30; ++slot) {
-        s.SlotTable[slot].UpperTaken = false;
-        s.SlotTable[slot].LowerTaken = false;
-        s.FinishedLetters[slot] = QChar(u' ');
-    }
-    s.PuzzleLetters.clear();
+    seged::clearSlots(s);
 }
 
 void board::Command2_Click()

@@ -3,7 +3,7 @@
 
 #include "app/forms.h"
 #include "app/frameline.h"
-#include "game/geometry.h"
+#include "game/rules/geometry.h"
 #include "game/tile.h"
 
 #include <QCursor>
@@ -53,6 +53,9 @@ public:
     // The window state as the drop rule sees it.
     geometry::WindowState dropWindowState() const;
 
+    // The widget work of seged::LayOutBoard().
+    void LayOut();
+
     void Form_Resize();
     // A tile released at (X, Y) twips over the bare board. Returns whether
     // the move was taken.
@@ -78,4 +81,6 @@ private:
     Tile *draggedTile(const QDropEvent *event) const;
     // Clears the game for "Új játék" and "Ismét".
     void clearGame(bool removeTiles);
+
+    bool layingOut_ = false;
 };

@@ -1,58 +1,10 @@
 #pragma once
-// The shared module: the state of the one game being played, and the
-// procedures that several windows call. Every window reads and writes the
-// state in place.
+// The shared module: the game state and the procedures that several
+// windows call.
 
-#include "game/geometry.h"
-
-#include <QChar>
-#include <QString>
-#include <array>
-#include <cstdint>
-
-// A boolean as the game stores it: 16 bits, true = -1, false = 0.
-class Bool16
-{
-public:
-    constexpr Bool16() = default;
-    constexpr Bool16(bool b) : raw_(b ? -1 : 0) {}
-    constexpr operator bool() const { return raw_ != 0; }
-    constexpr int16_t raw() const { return raw_; }
-
-private:
-    int16_t raw_ = 0;
-};
-
-struct SlotRecord
-{
-    Bool16 UpperTaken; // slot k of the upper (starting) row holds a tile
-    Bool16 LowerTaken; // slot k of the lower (finished) row holds a tile
-};
-
-struct GameState
-{
-    QString PuzzleLetters;  // letters of the starting expression, upper case, no spaces
-    int16_t LetterCount = 0;
-    std::array<SlotRecord, geometry::SlotCount> SlotTable{};
-    // Letter of the tile in lower slot k; counts only while LowerTaken(k).
-    std::array<QChar, geometry::SlotCount> FinishedLetters{};
-    int16_t DropLeft = 0;
-    int16_t DragFromSlot = 0;
-    int16_t DragFromTop = 0;
-    Bool16 LayoutSuspended;
-    Bool16 CharAccepted;
-    QString ListLine;
-    double ElapsedMinutes = 0;
-    double ElapsedSeconds = 0;
-};
+#include "game/rules/state.h"
 
 namespace seged {
-
-// The one game of the run.
-extern GameState state;
-
-// Back to the state of program start (for tests).
-void resetState();
 
 // Turns the entry window's text into a game on the board.
 void SetUpGame();

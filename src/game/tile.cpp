@@ -1,7 +1,7 @@
 #include "game/tile.h"
 
 #include "app/twips.h"
-#include "game/geometry.h"
+#include "game/rules/geometry.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "app/syscolour.h"
 #include "app/twips.h"
-#include "permutator/permutations.h"
+#include "permutator/rules/permutations.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -90,10 +90,6 @@ void permut::setBusy(bool busy)
     cmdGo->setEnabled(!busy);
     Command1->setEnabled(!busy);
     Text1->setEnabled(!busy);
-    if (busy)
-        setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
 }
 
 void permut::cmdGo_Click()
@@ -111,6 +107,7 @@ void permut::cmdGo_Click()
     }
 
     setBusy(true);
+    const controls::Hourglass hourglass(this);
     const QList<permutations::Arrangement> all = permutations::Permutations(list);
     setResults(permutations::lines(all));
     txtCombinations->setText(QString::number(permutations::Factorial(n)));

@@ -1,12 +1,12 @@
 #include "puzzles/betolt.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/fonts.h"
 #include "app/program.h"
 #include "app/syscolour.h"
 #include "app/twips.h"
 #include "game/board.h"
-#include "game/geometry.h"
 #include "game/seged.h"
 #include "puzzles/lista.h"
 #include "puzzles/lists.h"
@@ -47,8 +47,8 @@ betolt::betolt() : Form(Id)
 void betolt::Form_Load()
 {
     centreOnScreen();
-    controls::setBackColor(this, geometry::BoardColour);
-    controls::setBackColor(Label1, geometry::BoardColour);
+    controls::setBackColor(this, colours::Board);
+    controls::setBackColor(Label1, colours::Board);
 }
 
 void betolt::Form_Activate() { Text1->setFocus(); }
@@ -86,16 +86,12 @@ void betolt::Command3_Click()
     // afterwards it keeps the player's last choice.
     lista &list = forms::load<lista>();
     if (list.Option1->isChecked()) {
-        setCursor(Qt::WaitCursor);
+        const controls::Hourglass busy(this);
         seged::LoadFamousList();
     } else {
         seged::LoadOwnList();
     }
-    unsetCursor();
     hide();
     list.showInFront();
-    if (list.Combo1->count() > 0) {
-        list.Combo1->setCurrentIndex(0);
-        list.Combo1_Click();
-    }
+    list.selectFirstEntry();
 }

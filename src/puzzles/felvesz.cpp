@@ -3,13 +3,13 @@
 #include "app/controls.h"
 #include "app/program.h"
 #include "app/twips.h"
-#include "game/seged.h"
+#include "game/rules/state.h"
 #include "puzzles/betolt.h"
-#include "puzzles/listfile.h"
+#include "puzzles/rules/listfile.h"
 #include "puzzles/lista.h"
 #include "puzzles/lists.h"
 #include "puzzles/sortedcombo.h"
-#include "puzzles/vocabulary.h"
+#include "puzzles/rules/vocabulary.h"
 
 #include <QFrame>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "puzzles/lista.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/fonts.h"
 #include "app/syscolour.h"
 #include "app/twips.h"
-#include "game/geometry.h"
 #include "puzzles/betolt.h"
 #include "puzzles/lists.h"
 #include "puzzles/sortedcombo.h"
@@ -51,7 +51,7 @@ lista::lista() : Form(Id)
 void lista::Form_Load()
 {
     for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Option1), static_cast<QWidget *>(Option2)})
-        controls::setBackColor(w, geometry::BoardColour);
+        controls::setBackColor(w, colours::Board);
     centreOnScreen();
 }
 
@@ -68,13 +68,6 @@ void lista::Form_Activate()
         Command3->setEnabled(false);
 }
 
-template <class Load> void lista::withHourglass(Load load)
-{
-    setCursor(Qt::WaitCursor);
-    load();
-    unsetCursor();
-}
-
 void lista::selectFirstEntry()
 {
     if (Combo1->count() > 0) {
@@ -85,7 +78,10 @@ void lista::selectFirstEntry()
 
 void lista::Option1_Click()
 {
-    withHourglass(seged::LoadFamousList);
+    {
+        const controls::Hourglass busy(this);
+        seged::LoadFamousList();
+    }
     selectFirstEntry();
     Command3->setEnabled(false);
 }
@@ -93,7 +89,10 @@ void lista::Option1_Click()
 void lista::Option2_Click()
 {
     Command3->setEnabled(true);
-    withHourglass(seged::LoadOwnList);
+    {
+        const controls::Hourglass busy(this);
+        seged::LoadOwnList();
+    }
     selectFirstEntry();
     Command3->setEnabled(Combo1->currentIndex() != -1);
 }

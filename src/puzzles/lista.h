@@ -24,6 +24,8 @@ public:
     void Command1_Click(); // "Mehet"
     void Command2_Click(); // "Mégsem"
     void Command3_Click(); // "Törlés"
+    // Selects entry 0, if there is one, as a click on it would.
+    void selectFirstEntry();
 
     QFrame *Frame1;
     QRadioButton *Option1; // "Híres emberek"
@@ -41,8 +43,4 @@ protected:
     void changeEvent(QEvent *event) override;
     void Form_FrameClose() override;
 
-private:
-    void selectFirstEntry();
-    // Runs a list load with the hourglass on this window.
-    template <class Load> void withHourglass(Load load);
 };

@@ -1,7 +1,7 @@
 #include "puzzles/lists.h"
 
 #include "app/program.h"
-#include "puzzles/listfile.h"
+#include "puzzles/rules/listfile.h"
 #include "puzzles/lista.h"
 #include "puzzles/sortedcombo.h"
 

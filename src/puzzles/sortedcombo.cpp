@@ -1,6 +1,6 @@
 #include "puzzles/sortedcombo.h"
 
-#include "puzzles/ordering.h"
+#include "puzzles/rules/ordering.h"
 
 #include <QLineEdit>
 #include <QListView>

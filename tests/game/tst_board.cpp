@@ -5,7 +5,7 @@
 #include "app/forms.h"
 #include "app/twips.h"
 #include "game/board.h"
-#include "game/clock.h"
+#include "game/rules/clock.h"
 #include "game/seged.h"
 #include "puzzles/betolt.h"
 #include "support/testsupport.h"

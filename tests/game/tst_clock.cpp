@@ -1,6 +1,6 @@
 // The game clock: one tick a second, shown as "mm : ss".
 
-#include "game/clock.h"
+#include "game/rules/clock.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // The permutation generator: the order of arrangements, repeats kept,
 // spaces as empty elements, no case folding, the count.
 
-#include "permutator/permutations.h"
+#include "permutator/rules/permutations.h"
 
 #include <QSet>
 #include <QtTest>

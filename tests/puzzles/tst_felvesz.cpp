@@ -8,7 +8,7 @@
 #include "puzzles/felvesz.h"
 #include "puzzles/lista.h"
 #include "puzzles/sortedcombo.h"
-#include "puzzles/vocabulary.h"
+#include "puzzles/rules/vocabulary.h"
 #include "support/testsupport.h"
 
 #include <QFrame>

@@ -1,8 +1,8 @@
 // The list file codec and the Hungarian order: lines, line ends, every
 // byte value, characters that cannot be stored.
 
-#include "puzzles/listfile.h"
-#include "puzzles/ordering.h"
+#include "puzzles/rules/listfile.h"
+#include "puzzles/rules/ordering.h"
 
 #include <QtTest>
 

@@ -2,6 +2,7 @@
 // every way a file can fail without the player losing the own list.
 
 #include "app/forms.h"
+#include "app/testhooks.h"
 #include "app/program.h"
 #include "puzzles/lista.h"
 #include "puzzles/lists.h"

@@ -2,6 +2,7 @@
 // order and shows the about window; "OK" ends the program.
 
 #include "app/forms.h"
+#include "app/testhooks.h"
 #include "app/twips.h"
 #include "game/board.h"
 #include "permutator/permut.h"

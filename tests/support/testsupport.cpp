@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
+#include "app/testhooks.h"
 
-#include "app/fonts.h"
+#include "app/appsetup.h"
 #include "app/forms.h"
 #include "app/program.h"
 #include "app/twips.h"
@@ -25,9 +26,7 @@ namespace testsupport {
 
 void initGui()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    fonts::installSubstitutes();
-    QApplication::setQuitOnLastWindowClosed(false);
+    appsetup::init();
 }
 
 Session::Session()

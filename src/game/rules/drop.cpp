@@ -1,4 +1,4 @@
-#include "game/drop.h"
+#include "game/rules/drop.h"
 
 #include <cmath>
 
@@ -53,8 +53,7 @@ Placement move(GameState &state, const Target &to, double sourceLeft, double sou
         // A one-character entry: an empty caption is stored as a space.
         state.FinishedLetters[size_t(to.slot)] = caption.isEmpty() ? QChar(u' ') : caption.front();
     }
-    return Placement{state.DropLeft, geometry::rowTop(to.row),
-                     toUpper ? geometry::UpperTileColour : geometry::LowerTileColour};
+    return Placement{state.DropLeft, geometry::rowTop(to.row), to.row};
 }
 
 } // namespace drop

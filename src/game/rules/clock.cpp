@@ -1,4 +1,4 @@
-#include "game/clock.h"
+#include "game/rules/clock.h"
 
 #include <cmath>
 

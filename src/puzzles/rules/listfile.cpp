@@ -1,4 +1,4 @@
-#include "puzzles/listfile.h"
+#include "puzzles/rules/listfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "game/letters.h"
+#include "game/rules/letters.h"
 
 #include <QChar>
 

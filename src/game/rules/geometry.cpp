@@ -1,4 +1,4 @@
-#include "game/geometry.h"
+#include "game/rules/geometry.h"
 
 #include <algorithm>
 #include <cmath>

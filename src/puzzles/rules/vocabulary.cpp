@@ -1,4 +1,4 @@
-#include "puzzles/vocabulary.h"
+#include "puzzles/rules/vocabulary.h"
 
 namespace vocabulary {
 

@@ -2,13 +2,13 @@
 // slot, a letter where a tile lies and a space where none does.
 #pragma once
 
-#include "game/seged.h"
+#include "game/rules/state.h"
 
 #include <QString>
 
 namespace vocabulary {
 
-inline constexpr int FinishedLength = 31; // slots 0..30
+inline constexpr int FinishedLength = geometry::LastSlotInUse + 1;
 
 QString finishedExpression(const GameState &state);
 

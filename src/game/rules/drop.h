@@ -2,10 +2,9 @@
 // The one move of the game: a tile released over the board. The decision is
 // taken from the release point alone, in board twips.
 
-#include "game/geometry.h"
-#include "game/seged.h"
+#include "game/rules/geometry.h"
+#include "game/rules/state.h"
 
-#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -26,12 +25,12 @@ struct Placement
 {
     int left;
     int top;
-    QColor colour;
+    geometry::Row row; // its colour is the row's
 };
 
 // Carries an accepted move out on the state: frees the slot the tile left,
 // takes the target slot and, in the lower row, records the tile's letter.
-// Returns where the tile now stands and its colour.
+// Returns where the tile now stands.
 Placement move(GameState &state, const Target &to, double sourceLeft, double sourceTop, const QString &caption);
 
 } // namespace drop

@@ -2,8 +2,6 @@
 // Where tiles stand on the board and which slot a point names. Twips
 // throughout, client area of the board window.
 
-#include <QColor>
-
 namespace geometry {
 
 inline constexpr int TileWidth = 495;
@@ -15,9 +13,9 @@ inline constexpr int SlotCount = 51;   // slots 0..50 of the state
 inline constexpr int MaxTiles = 23;    // usable slots of a maximised board
 inline constexpr int NormalSlots = 17; // usable slots of a normal board
 
-inline const QColor UpperTileColour(255, 255, 224);
-inline const QColor LowerTileColour(255, 128, 128);
-inline const QColor BoardColour(104, 136, 224);
+// The last slot that the clearing commands reset and that the finished
+// expression reads.
+inline constexpr int LastSlotInUse = 30;
 
 enum class WindowState { Normal, Minimised, Maximised };
 enum class Row { None, Upper, Lower };

@@ -1,4 +1,4 @@
-#include "puzzles/ordering.h"
+#include "puzzles/rules/ordering.h"
 
 #include <algorithm>
 #include <numeric>

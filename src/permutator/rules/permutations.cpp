@@ -1,4 +1,4 @@
-#include "permutator/permutations.h"
+#include "permutator/rules/permutations.h"
 
 namespace permutations {
 

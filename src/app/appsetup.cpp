@@ -1,0 +1,17 @@
+#include "app/appsetup.h"
+
+#include "app/fonts.h"
+
+#include <QApplication>
+
+namespace appsetup {
+
+void init()
+{
+    QApplication::setApplicationName(QStringLiteral("Morvalin"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    fonts::installSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+} // namespace appsetup

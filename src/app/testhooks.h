@@ -1,0 +1,31 @@
+#pragma once
+// Where tests and benchmarks take the place of the player's world: a
+// temporary program folder, warnings recorded instead of shown, the end of
+// the program recorded instead of carried out, and the windows unloaded.
+
+#include "app/forms.h"
+
+#include <QString>
+#include <functional>
+
+namespace program {
+
+// An empty path restores the program's own folder.
+void setFolder(const QString &path);
+
+using WarnHandler = std::function<void(const QString &)>;
+// Returns the previous handler; an empty handler restores the message box.
+WarnHandler setWarnHandler(WarnHandler handler);
+
+// Also clears ending().
+using EndHandler = std::function<void(int)>;
+EndHandler setEndHandler(EndHandler handler);
+
+} // namespace program
+
+namespace forms {
+
+// Called with each window that unload() takes down, in order.
+void setUnloadObserver(std::function<void(FormId)> observer);
+
+} // namespace forms

@@ -1,0 +1,19 @@
+#include "game/rules/state.h"
+
+namespace seged {
+
+GameState state;
+
+void resetState() { state = GameState{}; }
+
+void clearSlots(GameState &game)
+{
+    for (int slot = 0; slot <= geometry::LastSlotInUse; ++slot) {
+        game.SlotTable[slot].UpperTaken = false;
+        game.SlotTable[slot].LowerTaken = false;
+        game.FinishedLetters[slot] = QChar(u' ');
+    }
+    game.PuzzleLetters.clear();
+}
+
+} // namespace seged

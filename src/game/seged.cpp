@@ -1,9 +1,0 @@
-#include "game/seged.h"
-
-namespace seged {
-
-GameState state;
-
-void resetState() { state = GameState{}; }
-
-} // namespace seged
