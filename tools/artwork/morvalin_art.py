@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws all of Morvalin's bitmap artwork and checks what it wrote.
+"""Draws all of Morvalin's artwork and checks what it wrote.
 
 Run it through ./make-artwork, which makes sure Debian's Pillow is there.
 Everything is drawn from code with fixed inputs (no randomness, no clock),
@@ -12,7 +12,7 @@ import os
 import struct
 import sys
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageChops, ImageDraw, ImageFont
 
 # The game's own colours; the tile faces must survive into the GIFs exactly.
 BLUE = (104, 136, 224)
@@ -205,6 +205,177 @@ def title_picture():
     return img
 
 
+# ---------------------------------------------------------------- app icon
+#
+# The application icon for the desktop: a finished "M" tile in front of a
+# starting tile, both on a piece of the blue board.  The PNGs are drawn
+# pixel by pixel like the rest; the SVG repeats the 256 px layout in
+# vector form, with the M taken from the font's own outline.
+
+ICON_ID = "hu.morvalin.Morvalin"
+ICON_SIZES = (48, 64, 128, 256)
+SVG_SIZE = 256
+SUPERSAMPLE = 4            # for the board's rounded corners only
+BOARD_EDGE = mix(BLUE, BLACK, 0.35)
+SHADE = 0.30               # a shadow darkens whatever it falls on this much
+
+
+class IconLayout:
+    """Where everything sits on an n x n icon, in whole pixels."""
+
+    def __init__(self, n):
+        self.n = n
+        self.margin = round(n / 16)
+        self.radius = round(n * 0.11)
+        self.edge = max(1, round(n / 64))
+        self.back = (round(n * 0.17), round(n * 0.15), round(n * 0.40))
+        self.front = (round(n * 0.33), round(n * 0.31), round(n * 0.50))
+        self.font_px = round(self.front[2] * 0.74)
+
+    @staticmethod
+    def bevel(size):
+        return max(2, round(size * 3 / 38))
+
+    @staticmethod
+    def shadow(size):
+        return max(2, round(size / 10))
+
+
+def tile_bands(width):
+    """Which of the three bevel shades each ring of a bevel gets.
+
+    The game's tiles have one ring per shade; a larger tile gets wider
+    bands of the same three shades, so it still reads as the same button.
+    """
+    return [i * 3 // width for i in range(width)]
+
+
+def draw_big_tile(img, x, y, size, face, width):
+    d = ImageDraw.Draw(img)
+    d.rectangle([x, y, x + size - 1, y + size - 1], fill=face)
+    light, dark = bevel_shades(face, 3)
+    far = size - 1
+    for i, band in enumerate(tile_bands(width)):
+        d.line([(x + i, y + far - i), (x + far - i, y + far - i)], fill=dark[band])
+        d.line([(x + far - i, y + i), (x + far - i, y + far - i)], fill=dark[band])
+        d.line([(x + i, y + i), (x + far - 1 - i, y + i)], fill=light[band])
+        d.line([(x + i, y + i), (x + i, y + far - 1 - i)], fill=light[band])
+
+
+def draw_shadow(img, x, y, size, offset):
+    """Darkens the square under a tile, moved down and right by `offset`."""
+    box = (x + offset, y + offset, x + offset + size, y + offset + size)
+    region = img.crop(box)
+    region = Image.eval(region, lambda v: round(v * (1 - SHADE)))
+    img.paste(region, box[:2])
+
+
+def rounded_mask(n, inset, radius):
+    big = Image.new("L", (n * SUPERSAMPLE, n * SUPERSAMPLE), 0)
+    s = SUPERSAMPLE
+    ImageDraw.Draw(big).rounded_rectangle(
+        [inset * s, inset * s, (n - inset) * s - 1, (n - inset) * s - 1],
+        radius=radius * s, fill=255)
+    return big.resize((n, n), Image.BOX)
+
+
+def app_icon(n):
+    """One n x n RGBA icon; returns the image and the M's ink box."""
+    lay = IconLayout(n)
+    img = Image.new("RGB", (n, n), BLUE)
+    outer = rounded_mask(n, lay.margin, lay.radius)
+    inner = rounded_mask(n, lay.margin + lay.edge, max(0, lay.radius - lay.edge))
+    ring = ImageChops.subtract(outer, inner)
+    img.paste(BOARD_EDGE, (0, 0, n, n), ring)
+
+    bx, by, bs = lay.back
+    draw_shadow(img, bx, by, bs, lay.shadow(bs))
+    draw_big_tile(img, bx, by, bs, START, lay.bevel(bs))
+    fx, fy, fs = lay.front
+    draw_shadow(img, fx, fy, fs, lay.shadow(fs))
+    draw_big_tile(img, fx, fy, fs, DONE, lay.bevel(fs))
+    ink = draw_text(img, (fx + fs / 2, fy + fs / 2), "M", load_font(SERIF_BOLD, lay.font_px), INK)
+
+    img = img.convert("RGBA")
+    img.putalpha(outer)
+    return img, ink
+
+
+def glyph_outline(path, ch):
+    """The glyph's outline as SVG path data in font units, and its ink box."""
+    from fontTools.pens.boundsPen import BoundsPen
+    from fontTools.pens.svgPathPen import SVGPathPen
+    from fontTools.ttLib import TTFont
+    font = TTFont(path)
+    glyphs = font.getGlyphSet()
+    name = font.getBestCmap()[ord(ch)]
+    pen = SVGPathPen(glyphs)
+    glyphs[name].draw(pen)
+    bounds = BoundsPen(glyphs)
+    glyphs[name].draw(bounds)
+    return pen.getCommands(), bounds.bounds, font["head"].unitsPerEm
+
+
+def num(v):
+    return f"{round(v, 6):g}"
+
+
+def hex_colour(c):
+    return "#%02x%02x%02x" % c
+
+
+def svg_polygon(points, colour):
+    pts = " ".join(f"{num(x)},{num(y)}" for x, y in points)
+    return f'<polygon points="{pts}" fill="{hex_colour(colour)}"/>'
+
+
+def svg_tile(x, y, size, face, width, shadow):
+    """The same tile as draw_big_tile: a face and three bands of bevel."""
+    out = [f'<rect x="{x + shadow}" y="{y + shadow}" width="{size}" height="{size}" '
+           f'fill="#000000" fill-opacity="{num(SHADE)}"/>',
+           f'<rect x="{x}" y="{y}" width="{size}" height="{size}" fill="{hex_colour(face)}"/>']
+    light, dark = bevel_shades(face, 3)
+    bands = tile_bands(width)
+    x1, y1 = x + size, y + size
+    for band in sorted(set(bands)):
+        a = bands.index(band)
+        b = a + bands.count(band)
+        out.append(svg_polygon([(x + a, y + a), (x1 - a, y + a), (x1 - b, y + b), (x + b, y + b)], light[band]))
+        out.append(svg_polygon([(x + a, y + a), (x + b, y + b), (x + b, y1 - b), (x + a, y1 - a)], light[band]))
+        out.append(svg_polygon([(x + a, y1 - a), (x + b, y1 - b), (x1 - b, y1 - b), (x1 - a, y1 - a)], dark[band]))
+        out.append(svg_polygon([(x1 - a, y + a), (x1 - a, y1 - a), (x1 - b, y1 - b), (x1 - b, y + b)], dark[band]))
+    return out
+
+
+def app_icon_svg():
+    n = SVG_SIZE
+    lay = IconLayout(n)
+    m, e = lay.margin, lay.edge
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             f'<svg xmlns="http://www.w3.org/2000/svg" width="{n}" height="{n}" viewBox="0 0 {n} {n}">',
+             '<title>Morvalin</title>',
+             f'<rect x="{num(m + e / 2)}" y="{num(m + e / 2)}" width="{num(n - 2 * m - e)}" '
+             f'height="{num(n - 2 * m - e)}" rx="{num(lay.radius - e / 2)}" '
+             f'fill="{hex_colour(BLUE)}" stroke="{hex_colour(BOARD_EDGE)}" stroke-width="{e}"/>']
+    for (x, y, s), face in ((lay.back, START), (lay.front, DONE)):
+        lines += svg_tile(x, y, s, face, lay.bevel(s), lay.shadow(s))
+    d, (x0, y0, x1, y1), upm = glyph_outline(SERIF_BOLD, "M")
+    k = lay.font_px / upm
+    fx, fy, fs = lay.front
+    tx = fx + fs / 2 - (x0 + x1) / 2 * k
+    ty = fy + fs / 2 + (y0 + y1) / 2 * k
+    # Font units grow upwards, SVG units downwards: flip y.
+    lines.append(f'<path transform="matrix({num(k)} 0 0 {num(-k)} {num(tx)} {num(ty)})" '
+                 f'd="{d}" fill="{hex_colour(INK)}"/>')
+    lines.append('</svg>')
+    return "\n".join(lines) + "\n"
+
+
+def save_png(img, path):
+    # No text or time chunks: the same pixels give the same bytes.
+    img.save(path, format="PNG", optimize=False, compress_level=9)
+
+
 # The pointing hand, index finger up: '#' outline, '-' white, '.' clear.
 HAND = """
 ......##..........
@@ -323,7 +494,10 @@ def outputs(root):
     return dict(frames=frames,
                 emblem=os.path.join(root, "src/startup/images/emblem.jpg"),
                 title=os.path.join(root, "src/startup/images/title.jpg"),
-                cursor=os.path.join(root, "assets/hand.cur"))
+                cursor=os.path.join(root, "assets/hand.cur"),
+                icons={n: os.path.join(root, f"dist/icons/hicolor/{n}x{n}/apps/{ICON_ID}.png")
+                       for n in ICON_SIZES},
+                svg=os.path.join(root, f"dist/icons/hicolor/scalable/apps/{ICON_ID}.svg"))
 
 
 # ---------------------------------------------------------------- checks
@@ -335,7 +509,7 @@ def check(cond, what):
 
 def check_glyphs():
     """Every character we print must have a real glyph, not the empty box."""
-    for path, text in ((SERIF_BOLD, TITLE), (SANS_BOLD, SUBTITLE)):
+    for path, text in ((SERIF_BOLD, TITLE), (SANS_BOLD, SUBTITLE)):  # the icon's M is in TITLE
         font = load_font(path, 40)
 
         def ink(ch):
@@ -403,10 +577,65 @@ def check_cursor(path, px):
         check(im.format == "CUR" and im.size == (32, 32), "Pillow reads the cursor")
 
 
+def check_icon(path, n, drawn, ink):
+    lay = IconLayout(n)
+    with Image.open(path) as im:
+        check(im.format == "PNG" and im.size == (n, n) and im.mode == "RGBA",
+              f"{path} is an {n}x{n} RGBA PNG")
+        back = im.copy()
+    check(back.tobytes() == drawn.tobytes(), f"{path} read back as drawn")
+    for xy in ((0, 0), (n - 1, 0), (0, n - 1), (n - 1, n - 1)):
+        check(back.getpixel(xy)[3] == 0, f"{path}: corner {xy} is clear")
+    edge = lay.margin + lay.edge
+    check(back.getpixel((edge + 1, n // 2)) == BLUE + (255,), f"{path}: board blue")
+    bx, by, bs = lay.back
+    fx, fy, fs = lay.front
+    bb, fb = lay.bevel(bs), lay.bevel(fs)
+    check(back.getpixel((bx + bb + 1, by + bb + 1)) == START + (255,), f"{path}: starting tile face")
+    check(back.getpixel((fx + fb + 1, fy + fs - fb - 2)) == DONE + (255,), f"{path}: finished tile face")
+    check(ink and ink[0] > fx + fb and ink[1] > fy + fb and ink[2] < fx + fs - fb and ink[3] < fy + fs - fb,
+          f"{path}: the M stays inside the tile's face ({ink})")
+
+
+def check_svg(path):
+    import xml.etree.ElementTree as ET
+    root = ET.parse(path).getroot()
+    ns = "{http://www.w3.org/2000/svg}"
+    check(root.tag == ns + "svg" and root.get("viewBox") == f"0 0 {SVG_SIZE} {SVG_SIZE}",
+          f"{path} is an SVG with a {SVG_SIZE} unit square view box")
+    fills = {e.get("fill") for e in root.iter()}
+    for c in (BLUE, START, DONE, INK):
+        check(hex_colour(c) in fills, f"{path} uses {hex_colour(c)}")
+    check(len(root.findall(ns + "path")) == 1, f"{path}: the M is one path")
+
+
 # ---------------------------------------------------------------- previews
 
-def write_previews(folder, frames, emblem_path, title_path, px):
+def write_icon_preview(folder, icons):
+    """Every icon at its own size on a light and a dark panel, and the two
+    smallest enlarged four times."""
+    pad = 8
+    width = pad + sum(n + pad for n in ICON_SIZES)
+    height = 2 * (max(ICON_SIZES) + pad) + pad
+    sheet = Image.new("RGBA", (width, height), (235, 235, 235, 255))
+    ImageDraw.Draw(sheet).rectangle([0, height // 2, width, height], fill=(48, 48, 48, 255))
+    x = pad
+    for n in ICON_SIZES:
+        for row in range(2):
+            y = pad + row * (max(ICON_SIZES) + pad)
+            sheet.alpha_composite(icons[n], (x, y))
+        x += n + pad
+    sheet.convert("RGB").save(os.path.join(folder, "icons.png"))
+    for n in ICON_SIZES[:2]:
+        big = Image.new("RGBA", (n, n), (235, 235, 235, 255))
+        big.alpha_composite(icons[n])
+        big.convert("RGB").resize((4 * n, 4 * n), Image.NEAREST).save(
+            os.path.join(folder, f"icon-{n}-4x.png"))
+
+
+def write_previews(folder, frames, emblem_path, title_path, px, icons):
     os.makedirs(folder, exist_ok=True)
+    write_icon_preview(folder, icons)
     w, h = SPLASH_SIZE
     cols, pad = 3, 8
     rows = (len(frames) + cols - 1) // cols
@@ -465,7 +694,19 @@ def main():
     check_jpeg(out["title"], (160, 100), [((5, 96), BLUE)])
     check_cursor(out["cursor"], px)
 
+    icons = {}
+    for n, path in out["icons"].items():
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        icons[n], ink = app_icon(n)
+        save_png(icons[n], path)
+        check_icon(path, n, icons[n], ink)
+    os.makedirs(os.path.dirname(out["svg"]), exist_ok=True)
+    with open(out["svg"], "w", encoding="utf-8", newline="\n") as f:
+        f.write(app_icon_svg())
+    check_svg(out["svg"])
+
     written = out["frames"] + [out["emblem"], out["title"], out["cursor"]]
+    written += list(out["icons"].values()) + [out["svg"]]
     for path in written:
         with open(path, "rb") as f:
             digest = hashlib.sha256(f.read()).hexdigest()[:16]
@@ -473,7 +714,7 @@ def main():
     print(f"hotspot {HOTSPOT[0]},{HOTSPOT[1]}; self-check passed")
 
     if args.preview:
-        write_previews(args.preview, frames, out["emblem"], out["title"], px)
+        write_previews(args.preview, frames, out["emblem"], out["title"], px, icons)
         print(f"previews in {args.preview}")
 
 
