@@ -10,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     program::useUtf8Locale();
+    program::preferXcbOnWayland();
     QApplication app(argc, argv);
     appsetup::init();
     startup::initResources();

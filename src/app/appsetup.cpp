@@ -9,6 +9,7 @@ namespace appsetup {
 void init()
 {
     QApplication::setApplicationName(QStringLiteral("Morvalin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MORVALIN_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
     fonts::installSubstitutes();
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,17 +2,21 @@
 #include "app/testhooks.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include <clocale>
 #include <cstdlib>
 #include <strings.h>
 #include <langinfo.h>
+#include <optional>
 #include <string>
 
 namespace program {
 namespace {
-QString g_folder;
+std::optional<Locations> g_locations;
 WarnHandler g_warn;
 EndHandler g_end;
 bool g_ending = false;
@@ -43,14 +47,51 @@ void useUtf8Locale()
     }
 }
 
-QString folder()
+void preferXcbOnWayland()
 {
-    return g_folder.isEmpty() ? QCoreApplication::applicationDirPath() : g_folder;
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    if (qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-void setFolder(const QString &path) { g_folder = path; }
+static const QString Famous = QStringLiteral("hires.txt");
 
-QString filePath(const QString &name) { return folder() + QLatin1Char('/') + name; }
+Locations locate(const QString &binaryFolder)
+{
+    if (QFileInfo::exists(binaryFolder + u'/' + Famous))
+        return {binaryFolder, binaryFolder + QStringLiteral("/sajat.txt")};
+    // Relative to the binary, so that the whole prefix can be moved.
+    QString data = QDir::cleanPath(binaryFolder + QStringLiteral("/" MORVALIN_DATA_FROM_BIN));
+    if (!QFileInfo::exists(data + u'/' + Famous)) {
+        const QString found = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("morvalin/") + Famous);
+        if (!found.isEmpty())
+            data = QFileInfo(found).absolutePath();
+    }
+    return {data, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                      + QStringLiteral("/morvalin/sajat.txt")};
+}
+
+static const Locations &locations()
+{
+    if (!g_locations)
+        g_locations = locate(QCoreApplication::applicationDirPath());
+    return *g_locations;
+}
+
+void setFolder(const QString &path)
+{
+    if (path.isEmpty())
+        g_locations.reset();
+    else
+        g_locations = Locations{path, path + QStringLiteral("/sajat.txt")};
+}
+
+void setLocations(const Locations &where) { g_locations = where; }
+
+QString filePath(const QString &name) { return locations().dataFolder + u'/' + name; }
+
+QString ownListPath() { return locations().ownList; }
 
 void warn(const QString &text)
 {

@@ -14,10 +14,26 @@ namespace program {
 // application object exists: Qt reads the environment's locale then.
 void useUtf8Locale();
 
-// The folder the program runs from, where its files lie.
-QString folder();
-// folder() + "/" + name
+// When no platform was chosen, a Wayland session runs the game through
+// XWayland: the game places its own windows, which Wayland forbids.
+void preferXcbOnWayland();
+
+// Where the program's files lie, told apart once at start. Portable: the
+// binary's folder holds hires.txt, and every file, the own list too, is read
+// and written there. Installed: the read-only files come from the install's
+// share folder (or the XDG data folders), the own list from the player's
+// data folder, and nothing is written into the install.
+struct Locations
+{
+    QString dataFolder; // hires.txt, hand.cur, the animation frames
+    QString ownList;    // sajat.txt
+};
+Locations locate(const QString &binaryFolder);
+
+// A read-only file of the program, by name.
 QString filePath(const QString &name);
+// The player's own list.
+QString ownListPath();
 
 // A modal warning: title "Figyelem!", the warning icon and one OK button.
 void warn(const QString &text);

@@ -4,14 +4,17 @@
 // the program recorded instead of carried out, and the windows unloaded.
 
 #include "app/forms.h"
+#include "app/program.h"
 
 #include <QString>
 #include <functional>
 
 namespace program {
 
-// An empty path restores the program's own folder.
+// A portable program in `path`; an empty path restores the program's own
+// locations.
 void setFolder(const QString &path);
+void setLocations(const Locations &where);
 
 using WarnHandler = std::function<void(const QString &)>;
 // Returns the previous handler; an empty handler restores the message box.

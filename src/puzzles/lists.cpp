@@ -10,7 +10,6 @@ namespace seged {
 namespace {
 
 const QString FamousFile = QStringLiteral("hires.txt");
-const QString OwnFile = QStringLiteral("sajat.txt");
 
 const QString FamousMissing = QStringLiteral("A híres emberek listája (hires.txt) nem található a program mappájában.");
 const QString FamousUnreadable = QStringLiteral("A híres emberek listája (hires.txt) nem olvasható.");
@@ -25,13 +24,13 @@ const QString EntryUnstorable = QStringLiteral(
 
 } // namespace
 
-static bool load(const QString &name, lista::Holding whenRead)
+static bool load(const QString &path, lista::Holding whenRead)
 {
     lista &l = forms::load<lista>();
     l.Combo1->clearEntries();
     l.holding = lista::Holding::Nothing;
     const bool own = whenRead == lista::Holding::Own;
-    const listfile::ReadResult r = listfile::read(program::filePath(name));
+    const listfile::ReadResult r = listfile::read(path);
     switch (r.status) {
     case listfile::ReadStatus::Ok:
         l.Combo1->setEntries(r.entries);
@@ -53,9 +52,9 @@ static bool load(const QString &name, lista::Holding whenRead)
     return false;
 }
 
-bool LoadFamousList() { return load(FamousFile, lista::Holding::Famous); }
+bool LoadFamousList() { return load(program::filePath(FamousFile), lista::Holding::Famous); }
 
-bool LoadOwnList() { return load(OwnFile, lista::Holding::Own); }
+bool LoadOwnList() { return load(program::ownListPath(), lista::Holding::Own); }
 
 bool SaveOwnList()
 {
@@ -69,7 +68,7 @@ bool SaveOwnList()
         program::warn(EntryUnstorable);
         return false;
     }
-    if (!listfile::write(program::filePath(OwnFile), *bytes)) {
+    if (!listfile::write(program::ownListPath(), *bytes)) {
         program::warn(SaveFailed);
         return false;
     }

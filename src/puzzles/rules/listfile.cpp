@@ -1,5 +1,6 @@
 #include "puzzles/rules/listfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -97,6 +98,9 @@ ReadResult read(const QString &path)
 
 bool write(const QString &path, const QByteArray &bytes)
 {
+    // An installed game keeps the list in a folder made on the first save.
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
     QSaveFile file(path);
     // Unbuffered, so that a write cut short (a full disk) shows at once:
     // through the buffer Qt 6.4 can lose that error and commit a cut file.
