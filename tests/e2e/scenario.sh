@@ -255,5 +255,33 @@ scenario_lastwindow() {
     log "the last window gone, the program ended with exit status 0"
 }
 
+# 10. An installed copy: its data from share/morvalin, the own list in the
+# player's data folder, nothing written into the install.
+scenario_installed() {
+    local root="$WORK/root" board add
+    DESTDIR="$root" cmake --install "$BUILD" --prefix /usr >/dev/null || fail "cmake --install"
+    [ -e "$root/usr/bin/hires.txt" ] && fail "an installed copy has hires.txt beside its binary"
+    (cd "$root" && find . | sort) >"$WORK/before"
+    export HOME="$WORK/home" XDG_DATA_HOME="$WORK/data"
+    PROG="$root/usr/bin"
+    (cd "$WORK" && exec env -u LC_ALL -u LANG "$PROG/morvalin") >"$WORK/app.log" 2>&1 &
+    APP_PID=$!
+    wait_until 15 "the start-up picture" splash_shown
+    click "$(splash_window)" 100 100
+    board=$(start_game "alma")
+    for k in 0 1 2 3; do
+        drag "$board" "$(slot_x $k)" "$UPPER_Y" "$(slot_x $k)" "$LOWER_Y"
+    done
+    click "$board" 428 268                          # "Szójegyzékbe felvesz"
+    add=$(wait_window "Felvétel a szójegyzékbe")
+    click "$add" 164 79                             # "Mehet"
+    wait_until 5 "the vocabulary window to close" window_gone "Felvétel a szójegyzékbe"
+    expect_eq "$(od -An -tx1 "$XDG_DATA_HOME/morvalin/sajat.txt" | tr -d ' \n')" \
+        "$(cp1250 'ALMA                           \r\n' | od -An -tx1 | tr -d ' \n')" "the own list in the data folder"
+    (cd "$root" && find . | sort) >"$WORK/after"
+    cmp -s "$WORK/before" "$WORK/after" || fail "the install tree changed: $(diff "$WORK/before" "$WORK/after" | head -3)"
+    log "ALMA written to \$XDG_DATA_HOME/morvalin/sajat.txt; the install tree unchanged"
+}
+
 start_x
 "scenario_$SCENARIO"

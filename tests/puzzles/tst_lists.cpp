@@ -30,6 +30,7 @@ private slots:
 
     void ownFileFailures_data();
     void ownFileFailures();
+    void unreadableOwnFileIsNeverOverwritten_data();
     void unreadableOwnFileIsNeverOverwritten();
     void famousListFailures_data();
     void famousListFailures();
@@ -115,7 +116,7 @@ void TestLists::ownFileFailures_data()
     QTest::addColumn<QString>("failure");
     QTest::newRow("write fails part-way (disk full)") << "disk full";
     QTest::newRow("no new file can be made in the folder") << "no new file";
-    QTest::newRow("program folder removed") << "folder gone";
+    QTest::newRow("the list's folder cannot be made") << "no folder";
 }
 
 void TestLists::ownFileFailures()
@@ -134,11 +135,10 @@ void TestLists::ownFileFailures()
         testsupport::NoNewFiles limit;
         saved = seged::SaveOwnList();
     } else {
+        // A file stands where the player's data folder should be.
         QTemporaryDir elsewhere;
-        const QString gone = elsewhere.filePath("gone");
-        QVERIFY(QDir().mkdir(gone));
-        program::setFolder(gone);
-        QVERIFY(QDir(gone).removeRecursively());
+        writeFile(elsewhere.filePath("data"), "");
+        program::setLocations({session->folder(), elsewhere.filePath("data/morvalin/sajat.txt")});
         saved = seged::SaveOwnList();
         program::setFolder(session->folder());
     }
@@ -155,10 +155,22 @@ void TestLists::ownFileFailures()
     QCOMPARE(readFile(own()), cp1250("alma\r\nbarack\r\nkörte\r\nszilva\r\n"));
 }
 
+void TestLists::unreadableOwnFileIsNeverOverwritten_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("beside the program") << false;
+    QTest::newRow("in the player's data folder") << true;
+}
+
 void TestLists::unreadableOwnFileIsNeverOverwritten()
 {
+    QFETCH(bool, installed);
+    QTemporaryDir xdg;
+    const QString path = installed ? xdg.filePath("morvalin/sajat.txt") : own();
+    if (installed)
+        program::setLocations({session->folder(), path});
     // A folder where the file should be: it exists but cannot be read.
-    QVERIFY(QDir(session->folder()).mkdir("sajat.txt"));
+    QVERIFY(QDir().mkpath(path));
     QVERIFY(!seged::LoadOwnList());
     QCOMPARE(session->warnings.size(), 1);
     QVERIFY(session->warnings[0].contains("sajat.txt"));
@@ -166,14 +178,14 @@ void TestLists::unreadableOwnFileIsNeverOverwritten()
     forms::load<lista>().Combo1->addEntry("alma");
     QVERIFY(!seged::SaveOwnList());
     QCOMPARE(session->warnings.size(), 2);
-    QVERIFY(QFileInfo(own()).isDir());
+    QVERIFY(QFileInfo(path).isDir());
 
     // Readable again: loading clears the block.
-    QVERIFY(QDir(session->folder()).rmdir("sajat.txt"));
-    writeFile(own(), "b\r\n");
+    QVERIFY(QDir().rmdir(path));
+    writeFile(path, "b\r\n");
     QVERIFY(seged::LoadOwnList());
     QVERIFY(seged::SaveOwnList());
-    QCOMPARE(readFile(own()), QByteArray("b\r\n"));
+    QCOMPARE(readFile(path), QByteArray("b\r\n"));
 }
 
 void TestLists::famousListFailures_data()
