@@ -1,0 +1,119 @@
+// Resident memory over many openings and closings of the windows that are
+// unloaded and loaded again: the permutator from the board, and a whole
+// game from the entry window to "Kilépés" and the about window's "OK".
+// Every step runs from the event loop, as a click does, so that windows
+// paint and their deferred deletes run as in the game.
+
+#include "app/fonts.h"
+#include "app/forms.h"
+#include "app/program.h"
+#include "benchsupport.h"
+#include "game/board.h"
+#include "game/seged.h"
+#include "permutator/permut.h"
+#include "puzzles/betolt.h"
+#include "startup/about.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+using Steps = std::vector<std::function<void()>>;
+
+static double rssMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/status");
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    qFatal("no VmRSS line");
+}
+
+// Runs the steps `rounds` times over, one step per turn of the event loop.
+static void runRounds(const Steps &steps, int rounds)
+{
+    size_t next = 0;
+    int done = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        steps[next]();
+        if (++next == steps.size()) {
+            next = 0;
+            if (++done == rounds)
+                QCoreApplication::exit(0);
+        }
+    });
+    timer.start();
+    QApplication::exec();
+}
+
+// Warm-up rounds, then the growth of resident memory over 200 rounds.
+static bool measure(const QString &what, const Steps &steps)
+{
+    runRounds(steps, 20);
+    const qsizetype widgets = QApplication::allWidgets().size();
+    const double before = rssMb();
+    runRounds(steps, 200);
+    const double growth = rssMb() - before;
+    // Otherwise the figure would hide windows that were never deleted.
+    if (QApplication::allWidgets().size() != widgets)
+        qFatal("%s: %lld widgets before, %lld after", qPrintable(what), (long long)widgets,
+               (long long)QApplication::allWidgets().size());
+    return bench::report(what, {growth}, 1, QStringLiteral("MB"));
+}
+
+static board &startGame()
+{
+    betolt &entry = forms::load<betolt>();
+    entry.showInFront();
+    entry.Text1->setText(QStringLiteral("Petőfi Sándor"));
+    entry.Command1->click();
+    return forms::load<board>();
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    fonts::installSubstitutes();
+    QTemporaryDir folder;
+    program::setFolder(folder.path());
+    program::setWarnHandler([](const QString &text) { qFatal("unexpected warning: %s", qPrintable(text)); });
+    program::setEndHandler([](int) {});
+
+    QTextStream(stdout) << "RSS growth over 200 rounds after 20 warm-up rounds, " << QGuiApplication::platformName()
+                        << " platform" << Qt::endl;
+    bool ok = true;
+
+    board &b = startGame();
+    ok &= measure(QStringLiteral("permutator opened and closed"), {
+        [&] { b.Command6->click(); },
+        [] { forms::loaded<permut>()->Command1->click(); },
+    });
+
+    ok &= measure(QStringLiteral("game played to Kilépés and OK"), {
+        [] { forms::loaded<board>()->Command6->click(); },
+        [] { forms::loaded<board>()->Command2->click(); },
+        [] {
+            forms::loaded<about>()->Command1->click();
+            program::setEndHandler([](int) {}); // the next round may end again
+        },
+        [] {
+            seged::resetState(); // as a program started afresh
+            startGame();
+        },
+    });
+
+    forms::destroyAll();
+    return ok ? 0 : 1;
+}
