@@ -4,9 +4,10 @@
 // Every step runs from the event loop, as a click does, so that windows
 // paint and their deferred deletes run as in the game.
 
-#include "app/fonts.h"
+#include "app/appsetup.h"
 #include "app/forms.h"
 #include "app/program.h"
+#include "app/testhooks.h"
 #include "benchsupport.h"
 #include "game/board.h"
 #include "game/seged.h"
@@ -83,9 +84,7 @@ static board &startGame()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    fonts::installSubstitutes();
+    appsetup::init();
     QTemporaryDir folder;
     program::setFolder(folder.path());
     program::setWarnHandler([](const QString &text) { qFatal("unexpected warning: %s", qPrintable(text)); });

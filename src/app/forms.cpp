@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -100,6 +101,11 @@ void unload(FormId id)
     form->hide();
     for (QTimer *timer : form->findChildren<QTimer *>())
         timer->stop();
+    // The style caches its drawings of buttons and boxes under the palette
+    // they were drawn with, and every window made afresh has palettes of its
+    // own: the gone window's drawings are never used again, yet each opening
+    // would add more until the cache's 10 MB limit.
+    QObject::connect(form, &QObject::destroyed, [] { QPixmapCache::clear(); });
     form->deleteLater();
 }
 

@@ -1,8 +1,6 @@
 #include "puzzles/rules/ordering.h"
 
 #include <algorithm>
-#include <numeric>
-#include <vector>
 
 namespace ordering {
 
@@ -16,28 +14,23 @@ const QCollator &collator()
     return hungarian;
 }
 
+static bool less(const QString &a, const QString &b) { return collator().compare(a, b) < 0; }
+
 QStringList sorted(const QStringList &entries)
 {
-    // One sort key per entry is far cheaper than collating every comparison.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(entries.size()));
-    for (const QString &e : entries)
-        keys.push_back(collator().sortKey(e));
-    std::vector<qsizetype> order(size_t(entries.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](qsizetype a, qsizetype b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
-    QStringList result;
-    result.reserve(entries.size());
-    for (qsizetype i : order)
-        result << entries[i];
+    // The game writes its lists sorted, so one pass of neighbour comparisons
+    // usually finds nothing to do. For a list in no order, comparing
+    // directly beats making a sort key per entry: ICU builds keys slowly.
+    if (std::is_sorted(entries.begin(), entries.end(), less))
+        return entries;
+    QStringList result = entries;
+    std::stable_sort(result.begin(), result.end(), less);
     return result;
 }
 
 qsizetype insertionIndex(const QStringList &sortedEntries, const QString &entry)
 {
-    const auto at = std::upper_bound(sortedEntries.begin(), sortedEntries.end(), entry,
-                                     [](const QString &a, const QString &b) { return collator().compare(a, b) < 0; });
+    const auto at = std::upper_bound(sortedEntries.begin(), sortedEntries.end(), entry, less);
     return at - sortedEntries.begin();
 }
 
