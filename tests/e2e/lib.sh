@@ -14,9 +14,10 @@ log() { echo "[$SCENARIO] $*"; }
 bounded() { timeout 20 "$@"; local rc=$?; [ $rc -ne 124 ] || echo "[$SCENARIO] '$*' hung for 20 s" >&2; return $rc; }
 for tool in xdotool xwininfo xprop xclip import; do eval "$tool() { bounded $tool \"\$@\"; }"; done
 
-# fail WHAT: reports on stderr (stdout may be a $(...) capture) and ends
-# the scenario, also from inside a $(...) subshell.
+# fail WHAT: reports on stderr (stdout may be a $(...) capture) and ends the scenario, also
+# from inside a $(...) subshell; the marker quiets the subshells a nested failure leaves.
 fail() {
+    [ -e "$WORK/failed" ] && exit 1 || touch "$WORK/failed"
     import -window root "$ART/$SCENARIO-failure.png" 2>/dev/null
     {
         echo "[$SCENARIO] FAILED: $*; screenshot in $ART/$SCENARIO-failure.png; windows, program output:"
@@ -36,7 +37,7 @@ trap 'exit 1' TERM
 wait_until() {
     local end=$((SECONDS + $1)) what=$2
     shift 2
-    until "$@"; do [ "$SECONDS" -lt "$end" ] || fail "timed out waiting for $what"; sleep 0.05; done
+    until "$@"; do [ "$SECONDS" -lt "$end" ] && [ ! -e "$WORK/failed" ] || fail "timed out waiting for $what"; sleep 0.05; done
 }
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
