@@ -1,143 +1,88 @@
-// The window registry: one instance per window, its load handler run once,
-// unloading by name, and a fresh window on the next use.
+// Windows leave as the player expects: the splash at tick 54 or a click, the game with "Kilépés", the program with its last window.
 
-#include "app/forms.h"
-#include "game/board.h"
-#include "game/seged.h"
 #include "permutator/permut.h"
-#include "puzzles/betolt.h"
 #include "puzzles/felvesz.h"
 #include "puzzles/lista.h"
+#include "startup/about.h"
+#include "startup/indit.h"
 #include "support/testsupport.h"
 
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest>
+#include <QLabel>
 
-class TestForms : public testsupport::GuiTest
-{
+using Step = std::function<void()>;
+template <class F> Step press(QPushButton *F::*button) { return [button] { (forms::load<F>().*button)->click(); }; }
+struct Way { QList<Step> fromTheBoard; bool boardClosed; Step last; bool programEnds; };
+
+class TestForms : public testsupport::GuiTest {
     Q_OBJECT
 private slots:
+    void splash_data() {
+        QTest::addColumn<int>("clickAt"); // the tick of the player's click, 0 for none
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("twenty frames, one per two ticks, then the entry window") << 0 << 54;
+        QTest::newRow("a click skips the rest") << 5 << 5;
+    }
+    void splash() {
+        QFETCH(int, clickAt);
+        QFETCH(int, ticks);
+        session->copyAsset("hand.cur");
+        indit &w = forms::load<indit>();
+        const QByteArray cur = testsupport::readFile(session->folder() + "/hand.cur");
+        QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(quint8(cur[10]), quint8(cur[12]))); // Qt alone takes the centre
+        QStringList reads, frames;
+        w.loadFrame = [&reads](const QString &path) { reads << QFileInfo(path).fileName(); return std::optional<QPixmap>(); };
+        int tick = 0;
+        connect(w.Timer1, &QTimer::timeout, w.Timer1, [&] { if (++tick == clickAt) QTest::mouseClick(w.Picture1, Qt::LeftButton); });
+        w.Timer1->setInterval(1);
+        w.show();
+        QTRY_VERIFY(forms::loaded<betolt>() && forms::loaded<betolt>()->isVisible() && !forms::loaded<indit>());
+        QCOMPARE(tick, ticks);
+        for (int frame = 2; frame <= ticks / 2 + 1 && frame <= 21; ++frame) frames << QStringLiteral("splash%1.gif").arg(frame);
+        QCOMPARE(reads, frames);
+    }
 
-    void loadCreatesOnceAndRunsFormLoadOnce();
-    void unloadForgetsAndStopsTimers();
-    void unloadOfAWindowNotLoadedDoesNothing();
-    void frameCloseEndsOnlyWhenNothingIsLeftOnScreen();
-    void programEndsWithItsLastWindow_data();
-    void programEndsWithItsLastWindow();
+    void programEndsWithItsLastWindow_data() {
+        QTest::addColumn<Way>("way");
+        const Step permutator = press(&board::Command6), vocabulary = press(&board::Command4), newGame = press(&board::Command3);
+        const Step bezaras = press(&permut::Command1), addMehet = press(&felvesz::Command1), kilepes = press(&board::Command2);
+        const QList<Step> list{newGame, press(&betolt::Command3)};
+        QTest::newRow("Bezárás, board on screen") << Way{{permutator}, false, bezaras, false};
+        QTest::newRow("Bezárás, board closed") << Way{{permutator}, true, bezaras, true};
+        QTest::newRow("the permutator closed from its frame") << Way{{permutator}, true, [] { forms::load<permut>().close(); }, true};
+        QTest::newRow("vocabulary Mehet, board on screen") << Way{{vocabulary}, false, addMehet, false};
+        QTest::newRow("vocabulary Mehet, board closed") << Way{{vocabulary}, true, addMehet, true};
+        QTest::newRow("list Mehet shows the entry window") << Way{list, true, press(&lista::Command1), false};
+        QTest::newRow("list Mégsem shows the entry window") << Way{list, true, press(&lista::Command2), false};
+        QTest::newRow("Mehet hides the entry window, shows the board") << Way{{newGame}, true, press(&betolt::Command1), false};
+        QTest::newRow("Kilépés shows the about window") << Way{{}, false, kilepes, false};
+        QTest::newRow("OK in the about window") << Way{{kilepes}, false, press(&about::Command1), true};
+    }
+    void programEndsWithItsLastWindow() {
+        QFETCH(Way, way);
+        session->copyAsset("hires.txt"); // something for the list's "Mehet" to take
+        board &b = testsupport::play("alma");
+        for (const Step &step : way.fromTheBoard) step();
+        if (way.boardClosed) b.close();
+        QCoreApplication::processEvents();
+        QVERIFY(session->ends.isEmpty());
+        way.last();
+        QCoreApplication::processEvents(); // the check runs once the handler is done
+        QCOMPARE(session->ends, way.programEnds ? QList<int>{0} : QList<int>{});
+    }
 
-private:
+    void kilepesUnloadsInOrderAndLeavesTheVocabularyWindow() {
+        forms::load<indit>();
+        forms::load<lista>();
+        board &b = testsupport::play("alma");
+        for (QPushButton *button : {b.Command6, b.Command4}) button->click(); // the permutator and the vocabulary window
+        QList<FormId> unloaded;
+        forms::setUnloadObserver([&unloaded](FormId id) { unloaded << id; });
+        b.Command2->click();
+        forms::setUnloadObserver({});
+        QCOMPARE(unloaded, (QList<FormId>{FormId::indit, FormId::betolt, FormId::permut, FormId::lista, FormId::board}));
+        QVERIFY(forms::loaded<about>()->isVisible() && forms::loaded<felvesz>()->isVisible());
+    }
 };
-
-void TestForms::loadCreatesOnceAndRunsFormLoadOnce()
-{
-    QVERIFY(!forms::loaded<board>());
-    board &first = forms::load<board>();
-    QVERIFY(seged::state.LayoutSuspended); // Form_Load ran
-    seged::state.LayoutSuspended = false;
-    board &again = forms::load<board>();
-    QCOMPARE(&again, &first);
-    QVERIFY(!seged::state.LayoutSuspended); // ... and only once
-    QCOMPARE(forms::loaded<board>(), &first);
-    QVERIFY(!first.isVisible()); // loading does not show
-}
-
-void TestForms::unloadForgetsAndStopsTimers()
-{
-    QPointer<board> old = &forms::load<board>();
-    old->show();
-    QVERIFY(old->Timer1->isActive());
-    forms::unload<board>();
-    QVERIFY(!forms::loaded<board>());
-    QVERIFY(old); // deleted only once back in the event loop
-    QVERIFY(!old->isVisible());
-    QVERIFY(!old->Timer1->isActive());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!old);
-    seged::state.LayoutSuspended = false;
-    board &fresh = forms::load<board>();
-    QVERIFY(seged::state.LayoutSuspended); // a new window, a new Form_Load
-    QVERIFY(fresh.Timer1->isActive());
-}
-
-void TestForms::unloadOfAWindowNotLoadedDoesNothing()
-{
-    forms::unload<betolt>();
-    QVERIFY(!forms::loaded<betolt>());
-    QVERIFY(session->ends.isEmpty());
-}
-
-void TestForms::frameCloseEndsOnlyWhenNothingIsLeftOnScreen()
-{
-    betolt &entry = forms::load<betolt>();
-    board &b = forms::load<board>();
-    entry.show();
-    b.show();
-    entry.close();
-    QVERIFY(!entry.isVisible());
-    QVERIFY(session->ends.isEmpty());
-    b.close();
-    QCOMPARE(session->ends, QList<int>{0});
-}
-
-enum class Path { PermutClosed, VocabularyMehet, ListaMehet, ListaMegsem, GameStarted, FrameClosed };
-Q_DECLARE_METATYPE(Path)
-
-void TestForms::programEndsWithItsLastWindow_data()
-{
-    QTest::addColumn<bool>("boardClosed");
-    QTest::addColumn<Path>("path");
-    QTest::addColumn<bool>("ends");
-    QTest::newRow("Bezárás, board on screen") << false << Path::PermutClosed << false;
-    QTest::newRow("Bezárás, board closed") << true << Path::PermutClosed << true;
-    QTest::newRow("vocabulary Mehet, board on screen") << false << Path::VocabularyMehet << false;
-    QTest::newRow("vocabulary Mehet, board closed") << true << Path::VocabularyMehet << true;
-    QTest::newRow("list Mehet shows the entry window") << true << Path::ListaMehet << false;
-    QTest::newRow("list Mégsem shows the entry window") << true << Path::ListaMegsem << false;
-    QTest::newRow("Mehet hides the entry window, shows the board") << true << Path::GameStarted << false;
-    QTest::newRow("the permutator closed from its frame") << true << Path::FrameClosed << true;
-}
-
-void TestForms::programEndsWithItsLastWindow()
-{
-    QFETCH(bool, boardClosed);
-    QFETCH(Path, path);
-    QFETCH(bool, ends);
-    board &b = testsupport::play(QStringLiteral("alma"));
-    b.Timer1->stop();
-    b.Command6->click(); // the permutator
-    b.Command4->click(); // the vocabulary window
-    if (path == Path::ListaMehet || path == Path::ListaMegsem || path == Path::GameStarted) {
-        b.Command3->click(); // "Új játék": the entry window
-        forms::unload<felvesz>();
-        forms::unload<permut>();
-        forms::load<betolt>().Command3->click(); // "Listából"
-        if (path == Path::GameStarted)
-            forms::load<lista>().Command1->click();
-    } else if (path != Path::VocabularyMehet) {
-        forms::load<felvesz>().close();
-    } else {
-        forms::unload<permut>();
-    }
-    if (boardClosed)
-        b.close();
-    QCoreApplication::processEvents();
-    QVERIFY(session->ends.isEmpty());
-
-    switch (path) {
-    case Path::PermutClosed: forms::load<permut>().Command1->click(); break;
-    case Path::FrameClosed: forms::load<permut>().close(); break;
-    case Path::VocabularyMehet: forms::load<felvesz>().Command1->click(); break;
-    case Path::ListaMehet: forms::load<lista>().Command1->click(); break;
-    case Path::ListaMegsem: forms::load<lista>().Command2->click(); break;
-    case Path::GameStarted: forms::load<betolt>().Command1->click(); break;
-    }
-    // The check runs once the handler is done.
-    QCoreApplication::processEvents();
-    QCOMPARE(session->ends, ends ? QList<int>{0} : QList<int>{});
-}
 
 QTEST_MAIN(TestForms)
 #include "tst_forms.moc"

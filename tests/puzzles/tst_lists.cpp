@@ -1,222 +1,120 @@
-// The own and famous lists between their files and Combo1: file cases, and
-// every way a file can fail without the player losing the own list.
+// The own list changes only as the player chooses, is saved in Hungarian order, and no failed load or save costs its file.
 
-#include "app/forms.h"
-#include "app/testhooks.h"
-#include "app/program.h"
+#include "puzzles/felvesz.h"
 #include "puzzles/lista.h"
 #include "puzzles/lists.h"
 #include "puzzles/sortedcombo.h"
 #include "support/testsupport.h"
 
-#include <QDir>
-#include <QtTest>
+#include <QRadioButton>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
-using testsupport::readFile;
-using testsupport::writeFile;
+using namespace testsupport;
 
-using testsupport::cp1250;
+struct Choice { bool ownList; QString typed, button, entryText; QStringList savedFile; };
+struct Addition { QString start; QList<int> lowerSlotOfTile; bool finished; QStringList savedFile; };
+static const QStringList AsFound{"Őz", "d", "csak", "B", "Oszkár", "b", "Ödön", "D", "cz", "óra"};
 
-class TestLists : public testsupport::GuiTest
-{
+class TestLists : public GuiTest {
     Q_OBJECT
-private slots:
-
-    void ownFileCases_data();
-    void ownFileCases();
-    void missingOwnFileIsAnEmptyList();
-    void longListLoadsAndSavesWhole();
-    void saveKeepsTheSelection();
-
-    void ownFileFailures_data();
-    void ownFileFailures();
-    void unreadableOwnFileIsNeverOverwritten_data();
-    void unreadableOwnFileIsNeverOverwritten();
-    void famousListFailures_data();
-    void famousListFailures();
-    void famousListIsNeverSavedAsTheOwnList();
-
-private:
     QString own() const { return session->folder() + "/sajat.txt"; }
-    QStringList combo() const { return forms::load<lista>().Combo1->entries(); }
-};
+    static QByteArray lines(const QStringList &entries) { return cp1250(entries.join("\r\n") + "\r\n"); }
 
-void TestLists::ownFileCases_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("empty file") << QByteArray() << QStringList() << QByteArray();
-    QTest::newRow("last line without CR LF") << QByteArray("alma\r\nbab") << QStringList{"alma", "bab"}
-                                             << QByteArray("alma\r\nbab\r\n");
-    QTest::newRow("duplicates kept") << QByteArray("a\r\na\r\n") << QStringList{"a", "a"} << QByteArray("a\r\na\r\n");
-    QTest::newRow("out of order comes back sorted")
-        << cp1250("Őz\r\nOszkár\r\ncsak\r\nÖdön\r\ncz\r\nóra\r\n")
-        << QStringList{"cz", "csak", "óra", "Oszkár", "Ödön", "Őz"}
-        << cp1250("cz\r\ncsak\r\nóra\r\nOszkár\r\nÖdön\r\nŐz\r\n");
-    const QByteArray undefined("\x81x\r\n\x83y\r\n\x88z\x90\x98\r\n");
-    QTest::newRow("undefined bytes round-trip") << undefined
-                                                << QStringList{"\u0081x", "\u0083y", "\u0088z\u0090\u0098"} << undefined;
-}
-
-void TestLists::ownFileCases()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, entries);
-    QFETCH(QByteArray, saved);
-    writeFile(own(), file);
-    QVERIFY(seged::LoadOwnList());
-    QVERIFY(seged::LoadOwnList()); // a second load does not add the entries twice
-    QCOMPARE(combo(), entries);
-    QCOMPARE(forms::load<lista>().Combo1->currentIndex(), -1);
-    QVERIFY(!forms::load<lista>().isVisible()); // loading does not show the window
-    QVERIFY(seged::SaveOwnList());
-    QCOMPARE(readFile(own()), saved);
-    QVERIFY(session->warnings.isEmpty());
-}
-
-void TestLists::missingOwnFileIsAnEmptyList()
-{
-    QVERIFY(seged::LoadOwnList());
-    QCOMPARE(combo(), QStringList());
-    QVERIFY(session->warnings.isEmpty());
-    QVERIFY(!QFile::exists(own()));
-    QVERIFY(seged::SaveOwnList());
-    QCOMPARE(readFile(own()), QByteArray()); // an empty list is an empty file
-}
-
-void TestLists::longListLoadsAndSavesWhole()
-{
-    // More lines than a 16-bit index can count.
-    QStringList names;
-    for (int i = 0; i < 40000; ++i)
-        names << QStringLiteral("Név %1").arg(i, 5, 10, QChar(u'0'));
-    QByteArray file;
-    for (const QString &n : names)
-        file += cp1250(n) + "\r\n";
-    writeFile(own(), file);
-    QVERIFY(seged::LoadOwnList());
-    QCOMPARE(combo().size(), 40000);
-    QCOMPARE(forms::load<lista>().Combo1->count(), 40000);
-    QVERIFY(seged::SaveOwnList());
-    QCOMPARE(readFile(own()), file);
-}
-
-void TestLists::saveKeepsTheSelection()
-{
-    writeFile(own(), "a\r\nb\r\nc\r\n");
-    QVERIFY(seged::LoadOwnList());
-    forms::load<lista>().Combo1->setCurrentIndex(2);
-    QVERIFY(seged::SaveOwnList());
-    QCOMPARE(forms::load<lista>().Combo1->currentIndex(), 2);
-}
-
-void TestLists::ownFileFailures_data()
-{
-    QTest::addColumn<QString>("failure");
-    QTest::newRow("write fails part-way (disk full)") << "disk full";
-    QTest::newRow("no new file can be made in the folder") << "no new file";
-    QTest::newRow("the list's folder cannot be made") << "no folder";
-}
-
-void TestLists::ownFileFailures()
-{
-    QFETCH(QString, failure);
-    const QByteArray old = cp1250("alma\r\nkörte\r\nszilva\r\n");
-    writeFile(own(), old);
-    QVERIFY(seged::LoadOwnList());
-    forms::load<lista>().Combo1->addEntry(QStringLiteral("barack"));
-
-    bool saved = true;
-    if (failure == "disk full") {
-        testsupport::FileSizeLimit limit(8);
-        saved = seged::SaveOwnList();
-    } else if (failure == "no new file") {
-        testsupport::NoNewFiles limit;
-        saved = seged::SaveOwnList();
-    } else {
-        // A file stands where the player's data folder should be.
-        QTemporaryDir elsewhere;
-        writeFile(elsewhere.filePath("data"), "");
-        program::setLocations({session->folder(), elsewhere.filePath("data/morvalin/sajat.txt")});
-        saved = seged::SaveOwnList();
-        program::setFolder(session->folder());
+private slots:
+    void listWindow_data() {
+        QTest::addColumn<Choice>("c");
+        const QStringList sorted{"B", "b", "cz", "csak", "d", "D", "óra", "Oszkár", "Ödön", "Őz"};
+        QTest::newRow("famous, a typed prefix stays as typed") << Choice{false, "Ady", "Mehet", "Ady", AsFound};
+        QTest::newRow("own, Mehet on the chosen entry") << Choice{true, "", "Mehet", "B", sorted};
+        QTest::newRow("own, Mégsem saves it sorted") << Choice{true, "", "Mégsem", "régi", sorted};
+        QTest::newRow("own, Törlés of the chosen entry") << Choice{true, "", "Törlés", "régi", sorted.mid(1)};
+        QTest::newRow("own, Törlés with nothing chosen") << Choice{true, "x", "Törlés", "régi", sorted};
+    }
+    void listWindow() {
+        QFETCH(Choice, c);
+        writeFile(session->folder() + "/hires.txt", cp1250("Petőfi Sándor\r\nAdy Endre\r\n"));
+        writeFile(own(), lines(AsFound));
+        betolt &entry = forms::load<betolt>();
+        entry.Text1->setText("régi");
+        entry.Command3->click();
+        lista &l = forms::load<lista>();
+        if (c.ownList) l.Option2->click();
+        QCOMPARE(l.Combo1->currentText(), c.ownList ? "B" : "Ady Endre"); // the first in Hungarian order is chosen
+        if (!c.typed.isEmpty()) {
+            QApplication::setActiveWindow(&l);
+            l.Combo1->lineEdit()->setFocus();
+            l.Combo1->lineEdit()->selectAll();
+            QTest::keyClicks(l.Combo1->lineEdit(), c.typed); // taken as typed: no completion, no popup of matches
+            QVERIFY(!QApplication::activePopupWidget());
+        }
+        for (QPushButton *button : {l.Command1, l.Command2, l.Command3})
+            if (button->text() == c.button) button->click();
+        QCOMPARE(entry.Text1->text(), c.entryText);
+        QCOMPARE(readFile(own()), lines(c.savedFile));
     }
 
-    QVERIFY(!saved);
-    QCOMPARE(session->warnings.size(), 1);
-    QVERIFY(session->warnings[0].contains("sajat.txt"));
-    QCOMPARE(readFile(own()), old);
-    QCOMPARE(combo(), (QStringList{"alma", "barack", "körte", "szilva"}));
-    QCOMPARE(QDir(session->folder()).entryList(QDir::Files), QStringList{"sajat.txt"}); // no temporary left
+    void addition_data() {
+        QTest::addColumn<Addition>("a");
+        QTest::newRow("finished, ALMA") << Addition{"alma", {0, 1, 2, 3}, true, {"alma", "ALMA" + QString(27, ' '), "zsák"}};
+        QTest::newRow("finished, two words apart") << Addition{"abcd", {1, 2, 5, 6}, true, {" AB  CD" + QString(24, ' '), "alma", "zsák"}};
+        QTest::newRow("starting text as typed") << Addition{"kis  Pál, 2 ", {}, false, {"alma", "kis  Pál, 2 ", "zsák"}};
+        QTest::newRow("starting text that cannot be stored") << Addition{"Gonçalves õ", {}, false, {"alma", "zsák"}};
+    }
+    void addition() {
+        QFETCH(Addition, a);
+        writeFile(own(), lines({"alma", "zsák"}));
+        board &b = play(a.start);
+        for (int tile = 0; tile < a.lowerSlotOfTile.size(); ++tile) // right of the slot's tile: a slot's band starts 240 twips left of it
+            QVERIFY(sendTileDrop(&b, tile, pxAt(495 * a.lowerSlotOfTile[tile] + 300, 2600)));
+        session->warnings.clear(); // characters the board refused
+        b.Command4->click();
+        felvesz &f = forms::load<felvesz>();
+        (a.finished ? f.Option2 : f.Option1)->click();
+        f.Command1->click();
+        QCOMPARE(readFile(own()), lines(a.savedFile));
+        QCOMPARE(forms::load<lista>().Combo1->entries(), a.savedFile); // the list holds what the file holds
+        QCOMPARE(session->warnings.size(), a.savedFile.size() == 2 ? 1 : 0); // nothing added: the player is told why
+    }
 
-    // Once the trouble is over, the same list saves.
-    QVERIFY(seged::SaveOwnList());
-    QCOMPARE(readFile(own()), cp1250("alma\r\nbarack\r\nkörte\r\nszilva\r\n"));
-}
+    void ownFileOutlivesAFailedSave_data() {
+        QTest::addColumn<QString>("trouble");
+        QTest::newRow("FileSizeLimit: the disk fills part-way") << "disk full";
+        QTest::newRow("NoNewFiles: no new file can be opened") << "no new file";
+        QTest::newRow("the list's folder cannot be made") << "no folder";
+        QTest::newRow("unreadable beside the program") << "unreadable";
+        QTest::newRow("unreadable in the player's data folder") << "unreadable, installed";
+    }
+    void ownFileOutlivesAFailedSave() {
+        QFETCH(QString, trouble);
+        const bool unreadable = trouble.startsWith("unreadable");
+        QTemporaryDir elsewhere;
+        writeFile(elsewhere.filePath("data"), ""); // a file where the player's data folder should be
+        if (trouble == "no folder") program::setLocations({session->folder(), elsewhere.filePath("data/morvalin/sajat.txt")});
+        if (trouble == "unreadable, installed") program::setLocations({session->folder(), elsewhere.filePath("xdg/sajat.txt")});
+        if (unreadable) QVERIFY(QDir().mkpath(program::ownListPath())); // there, but it cannot be read
+        else writeFile(own(), lines({"alma", "körte"}));
+        QCOMPARE(seged::LoadOwnList(), !unreadable);
+        forms::load<lista>().Combo1->addEntry("barack");
 
-void TestLists::unreadableOwnFileIsNeverOverwritten_data()
-{
-    QTest::addColumn<bool>("installed");
-    QTest::newRow("beside the program") << false;
-    QTest::newRow("in the player's data folder") << true;
-}
+        const int lowestFree = dup(0); // the descriptor the next file opened would take
+        close(lowestFree);
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
+        const auto resource = trouble == "disk full" ? RLIMIT_FSIZE : RLIMIT_NOFILE;
+        rlimit old{}, lowered{};
+        getrlimit(resource, &old);
+        lowered = {trouble == "disk full" ? 8 : trouble == "no new file" ? rlim_t(lowestFree) : old.rlim_cur, old.rlim_max};
+        setrlimit(resource, &lowered); // limits bind root too, unlike permission bits
+        const bool saved = seged::SaveOwnList();
+        setrlimit(resource, &old);
 
-void TestLists::unreadableOwnFileIsNeverOverwritten()
-{
-    QFETCH(bool, installed);
-    QTemporaryDir xdg;
-    const QString path = installed ? xdg.filePath("morvalin/sajat.txt") : own();
-    if (installed)
-        program::setLocations({session->folder(), path});
-    // A folder where the file should be: it exists but cannot be read.
-    QVERIFY(QDir().mkpath(path));
-    QVERIFY(!seged::LoadOwnList());
-    QCOMPARE(session->warnings.size(), 1);
-    QVERIFY(session->warnings[0].contains("sajat.txt"));
-    QCOMPARE(combo(), QStringList());
-    forms::load<lista>().Combo1->addEntry("alma");
-    QVERIFY(!seged::SaveOwnList());
-    QCOMPARE(session->warnings.size(), 2);
-    QVERIFY(QFileInfo(path).isDir());
-
-    // Readable again: loading clears the block.
-    QVERIFY(QDir().rmdir(path));
-    writeFile(path, "b\r\n");
-    QVERIFY(seged::LoadOwnList());
-    QVERIFY(seged::SaveOwnList());
-    QCOMPARE(readFile(path), QByteArray("b\r\n"));
-}
-
-void TestLists::famousListFailures_data()
-{
-    QTest::addColumn<bool>("asFolder");
-    QTest::newRow("missing") << false;
-    QTest::newRow("a folder, unreadable") << true;
-}
-
-void TestLists::famousListFailures()
-{
-    QFETCH(bool, asFolder);
-    writeFile(own(), "a\r\n");
-    QVERIFY(seged::LoadOwnList()); // something in the list before
-    if (asFolder)
-        QVERIFY(QDir(session->folder()).mkdir("hires.txt"));
-    QVERIFY(!seged::LoadFamousList());
-    QCOMPARE(session->warnings.size(), 1);
-    QVERIFY(session->warnings[0].contains("hires.txt"));
-    QCOMPARE(combo(), QStringList());
-}
-
-void TestLists::famousListIsNeverSavedAsTheOwnList()
-{
-    session->copyAsset("hires.txt");
-    writeFile(own(), "mine\r\n");
-    QVERIFY(seged::LoadFamousList());
-    QVERIFY(combo().size() >= 300);
-    QVERIFY(!seged::SaveOwnList());
-    QCOMPARE(readFile(own()), QByteArray("mine\r\n"));
-}
+        QVERIFY(!saved);
+        QCOMPARE(session->warnings.size(), unreadable ? 2 : 1);
+        if (unreadable) QCOMPARE(session->warnings[1], session->warnings[0]); // refused as unreadable, not tried
+        else QCOMPARE(readFile(own()), lines({"alma", "körte"}));
+    }
+};
 
 QTEST_MAIN(TestLists)
 #include "tst_lists.moc"

@@ -1,106 +1,65 @@
 #pragma once
-// What every suite needs: a temporary program folder, warnings and the
-// program's end recorded instead of shown or carried out, and a clean game.
+// What the window suites share: a temporary program folder, warnings and the program's end recorded, a clean game.
 
-#include <QList>
-#include <QObject>
-#include <QMimeData>
-#include <QPointF>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <memory>
+#include "app/testhooks.h"
+#include "app/twips.h"
+#include "game/board.h"
+#include "puzzles/betolt.h"
 
-class QWidget;
-class board;
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
 
 namespace testsupport {
 
-// Once per GUI suite: the program's style and fonts.
-void initGui();
-
-// One per test function: create in init(), destroy in cleanup().
-class Session
-{
-public:
+struct Session { // one per test function; warnings and ends are recorded instead of shown or carried out
     Session();
     ~Session();
-    Session(const Session &) = delete;
-    Session &operator=(const Session &) = delete;
-
-    QString folder() const { return dir_.path(); }
-    // Copies a file of assets/ into the temporary program folder.
-    void copyAsset(const QString &name) const;
-
+    QString folder() const { return dir.path(); }
+    void copyAsset(const QString &name) const; // from assets/ into folder()
+    QTemporaryDir dir;
     QStringList warnings;
     QList<int> ends;
-
-private:
-    QTemporaryDir dir_;
 };
 
-// Base of the window suites: the program's style and fonts once, a fresh
-// Session around every test function.
-class GuiTest : public QObject
-{
+class GuiTest : public QObject { // the program's style and fonts once, a fresh Session around every test function
     Q_OBJECT
 protected:
     std::unique_ptr<Session> session;
-
 protected slots:
     void initTestCase();
     void init() { session = std::make_unique<Session>(); }
     void cleanup() { session.reset(); }
 };
 
-// Types TEXT into the entry window and presses "Mehet"; returns the board.
-board &play(const QString &text);
+inline board &play(const QString &text) { // types TEXT into the entry window and presses "Mehet"
+    betolt &entry = forms::load<betolt>();
+    entry.show();
+    entry.Text1->setText(text);
+    entry.Command1->click();
+    return forms::load<board>();
+}
 
-// Records each change of a window's pointer shape.
-class CursorLog : public QObject
-{
-public:
-    explicit CursorLog(QWidget *w);
-    QList<Qt::CursorShape> shapes;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-};
-
-// Sends a drag-enter and a drop of tile `tileIndex` to `target` at a point
-// in its logical pixels, as the window system would. Returns whether the
-// drop was accepted.
+// A tile's drag-enter and drop at a point in logical pixels, as the window system sends them; whether it was taken.
 bool sendTileDrop(QWidget *target, int tileIndex, const QPointF &px);
+inline QPointF pxAt(double xTwips, double yTwips) { return QPointF(xTwips, yTwips) / twips::PerPixel; }
+inline QByteArray cp1250(const QString &text) { return QStringEncoder("windows-1250").encode(text); }
 
-// A point given in board twips, in logical pixels.
-QPointF pxAt(double xTwips, double yTwips);
+inline QByteArray readFile(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>"; }
 
-// Text in the list files' code page, Windows-1250.
-QByteArray cp1250(const QString &text);
+inline void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+}
 
-QByteArray readFile(const QString &path);
-void writeFile(const QString &path, const QByteArray &bytes);
-
-// While alive, every write past `bytes` bytes of a file fails, as on a full
-// disk. Resource limits bind root too, unlike permission bits.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(long long bytes);
-    ~FileSizeLimit();
-
-private:
-    long long old_ = 0, oldMax_ = 0;
-};
-
-// While alive, no new file can be opened or created.
-class NoNewFiles
-{
-public:
-    NoNewFiles();
-    ~NoNewFiles();
-
-private:
-    long long old_ = 0, oldMax_ = 0;
+struct CursorLog : QObject { // each change of a window's pointer shape
+    explicit CursorLog(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        const Qt::CursorShape now = static_cast<QWidget *>(watched)->cursor().shape();
+        if (event->type() == QEvent::CursorChange && now != (shapes.isEmpty() ? Qt::ArrowCursor : shapes.last())) shapes << now;
+        return false;
+    }
+    QList<Qt::CursorShape> shapes;
 };
 
 } // namespace testsupport
