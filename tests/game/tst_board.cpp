@@ -80,8 +80,8 @@ private slots:
             QCOMPARE(command->isEnabled(), shows != "too many");
         const int tiles = shows == "too many" ? 1 : int(letters.size());
         for (int i = 0; i < geometry::MaxTiles; ++i) {
-            const QString expected = QString("%1 %2,960 upper").arg(letters[i]).arg(240 + 495 * i);
-            QCOMPARE(b.Command1[i] ? seen(b.Command1[i]) : "none", i < tiles ? expected : "none");
+            const QString expected = i < tiles ? QString("%1 %2,960 upper").arg(letters[i]).arg(240 + 495 * i) : "none";
+            QCOMPARE(b.Command1[i] ? seen(b.Command1[i]) : "none", expected);
         }
         QVERIFY(b.Command1[tiles - 1]->isVisible() && b.Command1[tiles - 1]->cursor().shape() == Qt::BitmapCursor);
     }
