@@ -5,6 +5,7 @@
 #include "app/testhooks.h"
 #include "app/twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QApplication>
 #include <QGuiApplication>
@@ -24,7 +25,21 @@ bool g_checkQueued = false;
 QPointer<Form> &slot(FormId id) { return g_forms[static_cast<size_t>(id)]; }
 } // namespace
 
-Form::Form(FormId id) : QWidget(nullptr), id_(id) {}
+// A top-level QWidget reaches assistive technology as a "client" area
+// (AT-SPI "filler"); the game's windows are windows, named by their captions.
+static QAccessibleInterface *windowInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Form"))
+        if (auto *w = qobject_cast<QWidget *>(object))
+            return new QAccessibleWidget(w, QAccessible::Window);
+    return nullptr;
+}
+
+Form::Form(FormId id) : QWidget(nullptr), id_(id)
+{
+    static const bool installed = (QAccessible::installFactory(windowInterface), true);
+    Q_UNUSED(installed);
+}
 
 void Form::closeEvent(QCloseEvent *event)
 {

@@ -22,11 +22,13 @@ static void createFurtherTiles(board &b)
 {
     for (int i = 1; i < state.LetterCount; ++i) {
         Tile *tile = b.loadTile(i);
-        const Tile *previous = b.Command1[i - 1];
+        Tile *previous = b.Command1[i - 1];
         tile->Move(previous->Left() + geometry::TileWidth, previous->Top());
         tile->setCaption(state.PuzzleLetters.mid(i, 1));
         tile->setBackColor(colours::UpperTile);
         tile->show();
+        // Tab visits the tiles in their order, then the commands.
+        QWidget::setTabOrder(previous, tile);
     }
 }
 
@@ -88,6 +90,7 @@ void SetUpGame()
         program::warn(TooManyLetters);
         enableGameCommands(b, false);
     }
+    tile0->setFocus(Qt::OtherFocusReason);
 }
 
 void LayOutBoard() { forms::load<board>().LayOut(); }

@@ -2,6 +2,7 @@
 
 #include "app/twips.h"
 #include "game/rules/geometry.h"
+#include "game/rules/keyboard.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -10,6 +11,9 @@ Tile::Tile(QWidget *parent) : QPushButton(parent)
 {
     setAutoDefault(false);
     setFocusPolicy(Qt::TabFocus);
+    // Dead keys and compose sequences reach a widget only as input-method
+    // commits, and only if it takes them.
+    setAttribute(Qt::WA_InputMethodEnabled);
     resize(twips::toPx(geometry::TileWidth), twips::toPx(geometry::TileWidth));
 }
 
@@ -18,6 +22,24 @@ void Tile::Move(int left, int top)
     left_ = left;
     top_ = top;
     move(twips::toPx(left), twips::toPx(top));
+    describe();
+}
+
+void Tile::setLifted(bool lifted, const QString &target)
+{
+    lifted_ = lifted;
+    target_ = lifted ? target : QString();
+    describe();
+    update();
+}
+
+void Tile::describe()
+{
+    QString text = keyboard::placeText(keyboard::placeOf({left_, top_, Caption()}));
+    if (lifted_)
+        text += QStringLiteral(", felemelve, cél: ") + target_;
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
 }
 
 void Tile::setBackColor(const QColor &colour)
@@ -49,6 +71,54 @@ void Tile::paintEvent(QPaintEvent *)
     p.setPen(palette().color(QPalette::ButtonText));
     p.setFont(font());
     p.drawText(r.adjusted(1, 1, -2, -2), Qt::AlignCenter, text());
+    // Told apart by line, not by colour: the focus a dotted square inside
+    // the bevel, a lifted tile a heavy solid frame along its edge.
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(r.adjusted(4, 4, -5, -5));
+    }
+    if (lifted_) {
+        p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawRect(r.adjusted(1, 1, -2, -2));
+    }
+}
+
+TargetMarker::TargetMarker(QWidget *board) : QWidget(board)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void TargetMarker::frame(int left, int top)
+{
+    // Three pixels round the tile place, so that the frame shows on a tile
+    // as well as on the bare board.
+    constexpr int Margin = 3;
+    const int side = twips::toPx(geometry::TileWidth) + 2 * Margin;
+    setGeometry(twips::toPx(left) - Margin, twips::toPx(top) - Margin, side, side);
+    raise();
+    show();
+}
+
+void TargetMarker::paintEvent(QPaintEvent *)
+{
+    // White under black dashes: seen on the blue board and on either tile colour.
+    QPainter p(this);
+    const QRect r = rect().adjusted(1, 1, -2, -2);
+    p.setPen(QPen(Qt::white, 3));
+    p.drawRect(r);
+    p.setPen(QPen(Qt::black, 3, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+    p.drawRect(r);
+}
+
+TileRow::TileRow(QWidget *board, const QString &name, int top) : QWidget(board)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(name);
+    const int right = geometry::slotLeft(geometry::MaxTiles);
+    setGeometry(twips::toPx(geometry::FirstSlotLeft), twips::toPx(top),
+                twips::toPx(right - geometry::FirstSlotLeft), twips::toPx(geometry::TileWidth));
+    lower();
 }
 
 namespace tilemime {

@@ -1,7 +1,7 @@
 #pragma once
 // A letter tile: a square button that keeps its place in twips and shows
 // its back colour (the colour of its row). Tiles are passive; the board
-// starts their drags and decides every drop.
+// starts their drags, moves them from the keyboard and decides every drop.
 
 #include <QMimeData>
 #include <QPushButton>
@@ -24,13 +24,47 @@ public:
     QColor BackColor() const { return back_; }
     void setBackColor(const QColor &colour);
 
+    // Picked up from the keyboard; `target` is where the marker stands,
+    // said after the tile's own place.
+    bool isLifted() const { return lifted_; }
+    void setLifted(bool lifted, const QString &target = {});
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Where the tile stands, and whether it is lifted, as a screen reader
+    // says it; Qt tells assistive technology when it changes.
+    void describe();
+
     int left_ = 0;
     int top_ = 0;
     QColor back_;
+    bool lifted_ = false;
+    QString target_;
+};
+
+// The frame that shows where a lifted tile would go. It lies above the
+// tiles, draws only its dashed outline and lets every mouse event through.
+class TargetMarker : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TargetMarker(QWidget *board);
+    // Frames the tile place at (left, top) twips.
+    void frame(int left, int top);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// One row of tiles for assistive technology: an empty, mouse-transparent
+// band under the tiles, named as the row is.
+class TileRow : public QWidget
+{
+    Q_OBJECT
+public:
+    TileRow(QWidget *board, const QString &name, int top);
 };
 
 // What a dragged tile carries: its index in the board's tile array, tied to

@@ -5,7 +5,9 @@
 #include "game/seged.h"
 #include "support/testsupport.h"
 
+#include <QAccessible>
 #include <QDrag>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -35,6 +37,38 @@ static QString taken()
         lower += seged::state.SlotTable[k].LowerTaken ? seged::state.FinishedLetters[k] : u'.';
     }
     return upper + u'/' + lower;
+}
+
+// What the focus rests on: a tile as seen, then as a screen reader reads it, or a command's caption.
+static QString focused(board &b)
+{
+    QWidget *w = b.focusWidget();
+    if (auto *t = qobject_cast<Tile *>(w))
+        return seen(t) + " | " + QAccessible::queryAccessibleInterface(t)->text(QAccessible::Description);
+    return w ? static_cast<QPushButton *>(w)->text() : "nothing";
+}
+
+// Plays KEYS, words apart: named keys, "min" to minimise, "im:TEXT" an input-method commit, else typed text.
+static void press(board &b, const QString &keys)
+{
+    static const QHash<QString, Qt::Key> named{{"Space", Qt::Key_Space}, {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},
+        {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down},
+        {"Bksp", Qt::Key_Backspace}, {"Tab", Qt::Key_Tab}};
+    for (const QString &k : keys.split(' ', Qt::SkipEmptyParts)) {
+        QWidget *w = b.focusWidget();
+        if (k == "min") {
+            b.showMinimized();
+        } else if (k.startsWith("im:")) {
+            QInputMethodEvent commit;
+            commit.setCommitString(k.mid(3));
+            QApplication::sendEvent(w, &commit);
+        } else if (named.contains(k)) {
+            QTest::keyClick(w, named[k]);
+        } else {
+            QKeyEvent down(QEvent::KeyPress, 0, Qt::NoModifier, k);
+            QApplication::sendEvent(w, &down);
+        }
+    }
 }
 
 class TestBoard : public testsupport::GuiTest
@@ -122,6 +156,50 @@ private slots:
         QCOMPARE(taken(), QStringLiteral("xxxx..../........"));
         b.Timer1_Timer();
         QCOMPARE(b.Label3->text(), QStringLiteral("00 : 01"));
+    }
+
+    void keyboardPlay_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("focus");
+        const QString right30 = QString("Right ").repeated(30);
+        QTest::newRow("lift, move, put down") << "alma" << "Space Down Right Right Enter"
+                                              << ".xxx..../..A....." << "A 1230,2520 lower | alsó sor, 3. hely";
+        QTest::newRow("typed letters") << "alma" << "l a m A" << "......../LAMA...." << "A 1725,2520 lower | alsó sor, 4. hely";
+        QTest::newRow("a letter no tile bears, accents typed and composed")
+            << "Szép idő" << "x é im:o\u030B" << "xx.xxx../ÉŐ......" << "Ő 735,2520 lower | alsó sor, 2. hely";
+        QTest::newRow("Backspace takes the last one back") << "alma" << "a l Bksp" << "x.xx..../A......."
+                                                           << "L 240,960 upper | felső sor, 1. hely";
+        QTest::newRow("taken slot refused") << "alma" << "Space Right Enter" << "xxxx..../........"
+                                            << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: felső sor, 2. hely";
+        QTest::newRow("own slot refused") << "alma" << "Space Enter" << "xxxx..../........"
+                                          << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: felső sor, 1. hely";
+        QTest::newRow("minimised refused") << "alma" << "Space Down min Enter" << "xxxx..../........"
+                                           << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: alsó sor, 1. hely";
+        QTest::newRow("Esc puts back") << "alma" << "Right Space Down Esc Down" << "xxxx..../........"
+                                       << "L 735,960 upper | felső sor, 2. hely";
+        QTest::newRow("marker stops at slot 16") << "alma" << "Space Down " + right30 + "Enter" << ".xxx..../........"
+                                                 << "A 8160,2520 lower | alsó sor, 17. hely";
+        QTest::newRow("maximised, at slot 22") << "abcdefghijklmnopqr" << "Space Down " + right30 + "Enter"
+                                               << ".xxxxxxx/........" << "A 11130,2520 lower | alsó sor, 23. hely";
+        QTest::newRow("focus along the row skips gaps") << "alma" << "Right Space Down Enter Up Right"
+                                                        << "x.xx..../.L......" << "M 1230,960 upper | felső sor, 3. hely";
+        QTest::newRow("Tab after the tiles") << "alma" << "Tab Tab Tab Tab" << "xxxx..../........" << "Kilépés";
+    }
+    void keyboardPlay()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        QFETCH(QString, after);
+        QFETCH(QString, focus);
+        board &b = play(text);
+        QTRY_VERIFY(!b.isMaximized() || b.size() == QSize(1280, 1024));
+        press(b, keys);
+        QCOMPARE(taken(), after);
+        QCOMPARE(focused(b), focus);
+        QCOMPARE(b.findChild<TargetMarker *>()->isVisible(), focus.contains("felemelve"));
     }
 
     void onlyAnEnabledBoardStartsDrags_data()
