@@ -77,6 +77,31 @@ scenario_installed() {
     cmp -s "$WORK/before" "$WORK/after" || fail "the install tree changed: $(diff "$WORK/before" "$WORK/after" | head -3)"
 }
 
+# A game played from the keyboard alone once the start-up picture is gone: the text typed
+# and "Mehet" reached with Tab; a tile lifted, its marker moved and the tile put down;
+# letters typed and one taken back with BackSpace.
+scenario_keyboard() {
+    portable
+    local entry board g colours="" k
+    entry=$(wait_window "Betöltés")
+    focus "$entry"
+    xdotool type --delay 40 "alma" && xdotool key Tab space
+    board=$(wait_window "Morvalin")
+    focus "$board"
+    xdotool key space Down
+    g=($(client_geometry "$board"))
+    snap
+    [ "$(pixel $((g[0] + 14)) $((g[1] + LOWER_Y)))" != "104,136,224" ] || fail "no target marker round lower slot 0"
+    xdotool key --delay 60 Right Right Return l m a BackSpace
+    sleep 0.3 && snap
+    for k in 0 1 2 3; do colours+="$(pixel $((g[0] + $(slot_x $k))) $((g[1] + UPPER_Y + 12)))/"; done
+    for k in 0 1 2 3; do colours+="$(pixel $((g[0] + $(slot_x $k))) $((g[1] + LOWER_Y + 12)))/"; done
+    # A back in upper slot 0; L, M, A in lower slots 0 to 2.
+    expect_eq "$colours" "255,255,224/104,136,224/104,136,224/104,136,224/255,128,128/255,128,128/255,128,128/104,136,224/" \
+        "the rows' colours, upper then lower slots 0 to 3"
+    cp "$WORK/now.png" "$ART/keyboard.png"
+}
+
 start_x
 "scenario_$SCENARIO"
 log "passed"

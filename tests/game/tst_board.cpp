@@ -202,6 +202,35 @@ private slots:
         QCOMPARE(b.findChild<TargetMarker *>()->isVisible(), focus.contains("felemelve"));
     }
 
+    void screenReaderView()
+    {
+        board &b = play(QStringLiteral("alma"));
+        auto *window = QAccessible::queryAccessibleInterface(&b);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Morvalin"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&forms::load<betolt>())->role(), QAccessible::Window);
+        dropAt(1, 500, 2500);
+        // Each row in the window's tree, its tiles in slot order: "name: letter (description); ...".
+        QStringList rows;
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface *row = window->child(i);
+            QVERIFY(!qobject_cast<Tile *>(row->object()));
+            if (!row->object()->inherits("TileRow"))
+                continue;
+            QStringList tiles;
+            for (int k = 0; k < row->childCount(); ++k) {
+                QAccessibleInterface *tile = row->child(k);
+                QCOMPARE(tile->parent()->object(), row->object());
+                tiles << tile->text(QAccessible::Name) + " (" + tile->text(QAccessible::Description) + ")";
+            }
+            rows << row->text(QAccessible::Name) + ": " + tiles.join("; ");
+        }
+        QCOMPARE(rows, QStringList({"Induló kifejezés: A (felső sor, 1. hely); M (felső sor, 3. hely); A (felső sor, 4. hely)",
+                                    "Kész kifejezés: L (alsó sor, 2. hely)"}));
+        b.Timer1_Timer();
+        QCOMPARE(QAccessible::queryAccessibleInterface(b.Label3)->text(QAccessible::Name), QStringLiteral("Játékidő 00 : 01"));
+    }
+
     void onlyAnEnabledBoardStartsDrags_data()
     {
         QTest::addColumn<QString>("next"); // the text of the next "Mehet"
