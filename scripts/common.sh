@@ -3,7 +3,8 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-PACKAGES=(g++ make cmake qt6-base-dev libxcb1-dev desktop-file-utils appstream xvfb xauth xdotool fonts-liberation2 openbox imagemagick x11-utils xclip)
+PACKAGES=(g++ make cmake qt6-base-dev libxcb1-dev desktop-file-utils appstream xvfb xauth xdotool fonts-liberation2 openbox imagemagick x11-utils xclip
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 missing_packages() {
     local p

@@ -35,6 +35,10 @@ private:
         for (QWidget *w : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (!w->isWindow() && !standsInRow(w))
                 all << w;
+        // In reading order, not in the order of stacking.
+        std::stable_sort(all.begin(), all.end(), [](const QWidget *a, const QWidget *b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
         return all;
     }
 };

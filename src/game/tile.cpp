@@ -4,6 +4,7 @@
 #include "game/rules/geometry.h"
 #include "game/rules/keyboard.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QPainter>
 
@@ -38,8 +39,12 @@ void Tile::describe()
     QString text = keyboard::placeText(keyboard::placeOf({left_, top_, Caption()}));
     if (lifted_)
         text += QStringLiteral(", felemelve, cél: ") + target_;
-    if (text != accessibleDescription())
-        setAccessibleDescription(text);
+    if (text == accessibleDescription())
+        return;
+    setAccessibleDescription(text);
+    // Qt 6.4 sends no change of its own for a new description.
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Tile::setBackColor(const QColor &colour)

@@ -34,7 +34,7 @@ protected:
 
 private:
     // Where the tile stands, and whether it is lifted, as a screen reader
-    // says it; Qt tells assistive technology when it changes.
+    // says it, told to assistive technology when it changes.
     void describe();
 
     int left_ = 0;

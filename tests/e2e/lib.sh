@@ -2,7 +2,7 @@
 # window manager, the program, a player's hands (xdotool) and eyes (titles, frames, pixels, clipboard).
 set -u
 MAIN_PID=$$ WORK=$(mktemp -d /tmp/morvalin-e2e.XXXXXX) ART="$BUILD/tests/e2e-artifacts"
-PROG="$WORK/prog" APP_PID="" XVFB_PID="" WM_PID="" SCREEN_W=1280 SCREEN_H=1024
+PROG="$WORK/prog" APP_PID="" XVFB_PID="" WM_PID="" BUS_PID="" SCREEN_W=1280 SCREEN_H=1024
 mkdir -p "$ART"
 unset QT_QPA_PLATFORMTHEME
 # The suite's tools match UTF-8 whatever the caller's locale (the game runs in POSIX's).
@@ -29,7 +29,7 @@ fail() {
     [ "$BASHPID" != "$MAIN_PID" ] && kill -TERM "$MAIN_PID"
     exit 1
 }
-cleanup() { kill $APP_PID $WM_PID $XVFB_PID 2>/dev/null; wait 2>/dev/null; rm -rf "$WORK"; }
+cleanup() { kill $APP_PID $WM_PID $XVFB_PID $BUS_PID 2>/dev/null; wait 2>/dev/null; rm -rf "$WORK"; }
 trap cleanup EXIT
 trap 'exit 1' TERM
 
@@ -49,6 +49,17 @@ start_x() {
     wait_until 10 "the window manager" wm_running
     # Hungarian letters on keys of their own: a spare key xdotool remaps may be read too late.
     setxkbmap -layout hu || fail "no Hungarian keyboard layout"
+}
+
+# private_session_bus: a D-Bus session of the scenario's own, with the
+# accessibility bus started on it (Qt looks for it, it does not start it).
+private_session_bus() {
+    DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$WORK/bus.pid") ||
+        fail "no D-Bus session"
+    export DBUS_SESSION_BUS_ADDRESS
+    BUS_PID=$(cat "$WORK/bus.pid")
+    bounded dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+        fail "no accessibility bus"
 }
 
 # find_window/shown/gone NAME: the visible window titled exactly NAME.

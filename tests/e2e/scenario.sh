@@ -102,6 +102,33 @@ scenario_keyboard() {
     cp "$WORK/now.png" "$ART/keyboard.png"
 }
 
+# The same board through AT-SPI, as a screen reader reads it: windows as frames with their
+# captions, the rows holding their tiles with letter and place, a typed move told by a new
+# description and the focus, and a clock that stays quiet while it ticks.
+scenario_screenreader() {
+    local entry board seen
+    private_session_bus
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    portable
+    entry=$(wait_window "Betöltés")
+    focus "$entry"
+    xdotool type --delay 40 "alma" && xdotool key Tab space
+    board=$(wait_window "Morvalin")
+    focus "$board"
+    xdotool key --delay 60 space Down Right Return
+    sleep 1.2                                        # the clock shows its first time
+    seen=$(timeout 30 /usr/bin/python3 "$(dirname "$0")/atspi.py") || fail "reading the board through AT-SPI"
+    echo "$seen" >"$ART/screenreader.txt"
+    expect_eq "$(echo "$seen" | grep -c "^  frame 'Morvalin'$")" 1 "the board as a frame"
+    expect_eq "$(echo "$seen" | sed -n "/^    panel 'Induló kifejezés'/,/^    label/p" | tr -s ' ' | tr '\n' '|')" \
+        " panel 'Induló kifejezés'| push button 'L' (felső sor, 2. hely)| push button 'M' (felső sor, 3. hely)| push button 'A' (felső sor, 4. hely)| label 'Kész kifejezés:'|" \
+        "the upper row"
+    echo "$seen" | grep -q "^    label 'Játékidő 00 : 0[0-9]'" || fail "no clock named with its time: $seen"
+    expect_eq "$(echo "$seen" | sed -n 's/^quiet: //p')" "" "events while only the clock ticks"
+    echo "$seen" | grep "^typed: " | grep -q "accessible-description push button 'M'" || fail "no new place told for M: $seen"
+    echo "$seen" | grep "^typed: " | grep -q "focused push button 'M'" || fail "the focus did not follow M: $seen"
+}
+
 start_x
 "scenario_$SCENARIO"
 log "passed"
