@@ -33,6 +33,8 @@ betolt::betolt() : Form(Id)
     Text1->setFont(fonts::timesCE(12));
     // No length limit of its own: over-long texts are refused with a message.
     Text1->setMaxLength(std::numeric_limits<int>::max());
+    // A screen reader names the text box by its label.
+    Label1->setBuddy(Text1);
 
     Command1 = controls::button(this, QStringLiteral("Mehet"), 3120, 1200, 975, 375);
     Command2 = controls::button(this, QStringLiteral("Törlés"), 120, 1200, 975, 375);

@@ -119,7 +119,8 @@ scenario_screenreader() {
     sleep 1.2                                        # the clock shows its first time
     seen=$(timeout 30 /usr/bin/python3 "$(dirname "$0")/atspi.py") || fail "reading the board through AT-SPI"
     echo "$seen" >"$ART/screenreader.txt"
-    expect_eq "$(echo "$seen" | grep -c "^  frame 'Morvalin'$")" 1 "the board as a frame"
+    expect_eq "$(echo "$seen" | grep -c "^  frame 'Morvalin'$\|^    text 'Írd be a kiindulási szöveget!'$")" 2 \
+        "the board as a frame, the entry's text box named by its label"
     expect_eq "$(echo "$seen" | sed -n "/^    panel 'Induló kifejezés'/,/^    label/p" | tr -s ' ' | tr '\n' '|')" \
         " panel 'Induló kifejezés'| push button 'L' (felső sor, 2. hely)| push button 'M' (felső sor, 3. hely)| push button 'A' (felső sor, 4. hely)| label 'Kész kifejezés:'|" \
         "the upper row"
