@@ -351,6 +351,9 @@ bool board::tileKey(Tile *tile, const QKeyEvent *key)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // A held key would put the tile down and lift it again in turn.
+        if (key->isAutoRepeat())
+            return true;
         if (!lifted)
             lift(tile);
         else if (moveByKey(tile, marker_))

@@ -48,7 +48,7 @@ static QString focused(board &b)
     return w ? static_cast<QPushButton *>(w)->text() : "nothing";
 }
 
-// Plays KEYS, words apart: named keys, "min" to minimise, "im:TEXT" an input-method commit, else typed text.
+// Plays KEYS, words apart: named keys (a star: its auto-repeat), "min" to minimise, "im:TEXT" an input-method commit, else typed text.
 static void press(board &b, const QString &keys)
 {
     static const QHash<QString, Qt::Key> named{{"Space", Qt::Key_Space}, {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},
@@ -64,6 +64,9 @@ static void press(board &b, const QString &keys)
             QApplication::sendEvent(w, &commit);
         } else if (named.contains(k)) {
             QTest::keyClick(w, named[k]);
+        } else if (k.endsWith('*') && named.contains(k.chopped(1))) { // a held key's repeat
+            QKeyEvent again(QEvent::KeyPress, named[k.chopped(1)], Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(w, &again);
         } else {
             QKeyEvent down(QEvent::KeyPress, 0, Qt::NoModifier, k);
             QApplication::sendEvent(w, &down);
@@ -174,6 +177,8 @@ private slots:
                                                            << "L 240,960 upper | felső sor, 1. hely";
         QTest::newRow("taken slot refused") << "alma" << "Space Right Enter" << "xxxx..../........"
                                             << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: felső sor, 2. hely";
+        QTest::newRow("a held Enter only lifts") << "alma" << "Enter Enter* Down Enter*" << "xxxx..../........"
+                                                 << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: alsó sor, 1. hely";
         QTest::newRow("own slot refused") << "alma" << "Space Enter" << "xxxx..../........"
                                           << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: felső sor, 1. hely";
         QTest::newRow("minimised refused") << "alma" << "Space Down min Enter" << "xxxx..../........"
