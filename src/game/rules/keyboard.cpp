@@ -80,6 +80,8 @@ std::optional<int> neighbour(const std::vector<TileView> &tiles, int from, Step 
     const Slot at = placeOf(tiles[size_t(from)]);
     const bool across = step == Step::Up || step == Step::Down;
     const Row row = !across ? at.row : step == Step::Up ? Row::Upper : Row::Lower;
+    if (across && row == at.row)
+        return std::nullopt;
     const int dir = step == Step::Left ? -1 : 1;
     std::optional<int> found;
     int best = 0, bestSlot = 0;
