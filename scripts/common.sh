@@ -4,7 +4,9 @@ set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(g++ make cmake qt6-base-dev libxcb1-dev desktop-file-utils appstream xvfb xauth xdotool fonts-liberation2 openbox imagemagick x11-utils xclip
-    dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+    # what a screen reader is told: recorded offscreen (Qt's private headers), heard from Orca itself
+    qt6-base-private-dev orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dconf-service libglib2.0-bin locales)
 
 missing_packages() {
     local p

@@ -1,15 +1,53 @@
 #include "game/accessible.h"
 
+#include "app/twips.h"
+#include "game/announce.h"
+#include "game/rules/geometry.h"
+#include "game/rules/spoken.h"
 #include "game/tile.h"
 
 #include <QAccessibleWidget>
 #include <algorithm>
 
-namespace boardaccess {
-
 namespace {
 
-// The tiles are the rows' children, and the marker is only a picture.
+// A text that a screen reader may read but not change, select or move in.
+class ReadOnlyText : public QAccessibleTextInterface
+{
+public:
+    virtual QString shownText() const = 0;
+
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override
+    {
+        const QString all = shownText();
+        start = std::clamp(start, 0, int(all.size()));
+        end = end < 0 ? int(all.size()) : std::clamp(end, start, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(shownText().size()); }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        for (int i = 0; i < characterCount(); ++i)
+            if (characterRect(i).contains(point))
+                return i;
+        return -1;
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+};
+
+// The tiles, the marker and the places live in the rows, not in the window.
 bool standsInRow(const QObject *o) { return qobject_cast<const Tile *>(o) || qobject_cast<const TargetMarker *>(o); }
 
 class BoardInterface : public QAccessibleWidget
@@ -20,46 +58,83 @@ public:
     int childCount() const override { return int(children().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        const QList<QWidget *> all = children();
-        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
+        const QList<QAccessibleInterface *> all = children();
+        return index >= 0 && index < all.size() ? all[index] : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child ? int(children().indexOf(child->object())) : -1;
+        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
     }
 
 private:
-    QList<QWidget *> children() const
+    QList<QAccessibleInterface *> children() const
     {
-        QList<QWidget *> all;
+        QList<QWidget *> widgets;
         for (QWidget *w : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (!w->isWindow() && !standsInRow(w))
-                all << w;
+                widgets << w;
         // In reading order, not in the order of stacking.
-        std::stable_sort(all.begin(), all.end(), [](const QWidget *a, const QWidget *b) {
+        std::stable_sort(widgets.begin(), widgets.end(), [](const QWidget *a, const QWidget *b) {
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
         });
+        QList<QAccessibleInterface *> all;
+        for (QWidget *w : widgets)
+            all << QAccessible::queryAccessibleInterface(w);
+        // A message, while it is up, after everything else.
+        const BoardNotice *notice = widget()->findChild<BoardNotice *>(QString(), Qt::FindDirectChildrenOnly);
+        if (notice && notice->isShown())
+            all << notice->accessibleInterface();
         return all;
     }
 };
 
-class RowInterface : public QAccessibleWidget
+class RowInterface : public QAccessibleWidget, public ReadOnlyText
 {
 public:
     explicit RowInterface(QWidget *row) : QAccessibleWidget(row, QAccessible::Grouping) {}
 
-    int childCount() const override { return int(tiles().size()); }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // The row read as the expression it holds.
+    QString shownText() const override
+    {
+        std::vector<keyboard::TileView> views;
+        for (const Tile *t : tiles())
+            views.push_back({t->Left(), t->Top(), t->Caption()});
+        return spoken::rowText(views, row()->y() == twips::toPx(geometry::LowerRowTop) ? geometry::Row::Lower
+                                                                                       : geometry::Row::Upper);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? shownText() : QAccessibleWidget::text(t);
+    }
+    using ReadOnlyText::text;
+    // Character k stands in slot k.
+    QRect characterRect(int offset) const override
+    {
+        const int side = twips::toPx(geometry::TileWidth);
+        return QRect(widget()->mapToGlobal(QPoint(offset * side, 0)), QSize(side, side));
+    }
+
+    int childCount() const override { return int(children().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        const QList<Tile *> all = tiles();
-        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
+        const QList<QAccessibleInterface *> all = children();
+        return index >= 0 && index < all.size() ? all[index] : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child ? int(tiles().indexOf(qobject_cast<Tile *>(child->object()))) : -1;
+        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
     }
 
 private:
+    TileRow *row() const { return static_cast<TileRow *>(widget()); }
+
     // The shown tiles standing at this row's top, left to right.
     QList<Tile *> tiles() const
     {
@@ -70,6 +145,16 @@ private:
         std::sort(all.begin(), all.end(), [](Tile *a, Tile *b) { return a->Left() < b->Left(); });
         return all;
     }
+    // Its tiles, then the target if it lies here.
+    QList<QAccessibleInterface *> children() const
+    {
+        QList<QAccessibleInterface *> all;
+        for (Tile *t : tiles())
+            all << QAccessible::queryAccessibleInterface(t);
+        if (row()->targetSlot() >= 0)
+            all << row()->place(row()->targetSlot());
+        return all;
+    }
 };
 
 class TileInterface : public QAccessibleWidget
@@ -77,21 +162,26 @@ class TileInterface : public QAccessibleWidget
 public:
     explicit TileInterface(QWidget *tile) : QAccessibleWidget(tile, QAccessible::Button) {}
 
+    // Its letter and its place.
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
             return tile()->Caption();
+        if (t == QAccessible::Description)
+            return spoken::place(keyboard::placeOf({tile()->Left(), tile()->Top(), tile()->Caption()}));
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
+        // While lifted, the screen reader's focus is on the target.
         s.pressed = tile()->isLifted();
+        s.focused = s.focused && !tile()->isLifted();
         return s;
     }
     QAccessibleInterface *parent() const override
     {
-        for (TileRow *row : widget()->parentWidget()->findChildren<TileRow *>(Qt::FindDirectChildrenOnly))
+        for (TileRow *row : TileRow::of(widget()->parentWidget()))
             if (row->y() == widget()->y())
                 return QAccessible::queryAccessibleInterface(row);
         return QAccessibleWidget::parent();
@@ -101,20 +191,42 @@ private:
     Tile *tile() const { return static_cast<Tile *>(widget()); }
 };
 
-class ClockInterface : public QAccessibleWidget
+class ClockInterface : public QAccessibleWidget, public ReadOnlyText
 {
 public:
     explicit ClockInterface(QWidget *clock) : QAccessibleWidget(clock, QAccessible::StaticText) {}
 
-    // Read when asked; the label sends no change, as its name is set.
-    QString text(QAccessible::Text t) const override
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    // Read when asked, never announced: the label sends no change, as its
+    // name is set. A screen reader keeps a name it has read but not a text,
+    // so the text says the same to be heard with the current time.
+    QString shownText() const override
     {
         const QString time = static_cast<QLabel *>(widget())->text();
+        return time.isEmpty() ? widget()->accessibleName() : widget()->accessibleName() + u' ' + time;
+    }
+    QString text(QAccessible::Text t) const override
+    {
         if (t == QAccessible::Name)
-            return time.isEmpty() ? widget()->accessibleName() : widget()->accessibleName() + u' ' + time;
+            return shownText();
         if (t == QAccessible::Value)
-            return time;
+            return static_cast<QLabel *>(widget())->text();
         return QAccessibleWidget::text(t);
+    }
+    using ReadOnlyText::text;
+    // Laid out from the label's top left corner, as the time is drawn.
+    QRect characterRect(int offset) const override
+    {
+        const QFontMetrics metrics(widget()->font());
+        const QString all = shownText();
+        const QRect r(metrics.horizontalAdvance(all.left(offset)), 0, metrics.horizontalAdvance(all.mid(offset, 1)),
+                      metrics.height());
+        return r.translated(widget()->mapToGlobal(QPoint(0, 0)));
     }
 };
 
@@ -135,6 +247,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 }
 
 } // namespace
+
+namespace boardaccess {
 
 void install()
 {

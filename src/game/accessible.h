@@ -1,7 +1,7 @@
 #pragma once
-// How the board reaches assistive technology: its two rows hold the tiles
-// in slot order, each tile says its letter and place, and the clock its
-// name and time without announcing every tick.
+// How the board reaches assistive technology. Its two rows hold the tiles in
+// slot order and read as the expression they hold; each tile says its letter
+// and place; the clock its name and time without announcing every tick.
 
 #include <QLabel>
 

@@ -9,6 +9,8 @@
 #include "app/twips.h"
 #include "app/windowmanager.h"
 #include "game/accessible.h"
+#include "game/announce.h"
+#include "game/keyplay.h"
 #include "game/rules/clock.h"
 #include "game/rules/drop.h"
 #include "game/seged.h"
@@ -19,7 +21,6 @@
 #include "startup/about.h"
 #include "startup/indit.h"
 
-#include <QAccessible>
 #include <QDrag>
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -76,7 +77,7 @@ board::board() : Form(Id)
     controls::setBackColor(Label3, QColor(192, 192, 0));
     controls::setForeColor(Label3, syscolour::menuText());
 
-    targetMarker_ = new TargetMarker(this);
+    keys_ = new KeyPlay(this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -216,15 +217,9 @@ bool board::Form_DragDrop(Tile *source, double X, double Y)
     const auto to = drop::target(seged::state, dropWindowState(), X, Y);
     if (!to)
         return false;
-    const int fromTop = source->Top();
     const drop::Placement at = drop::move(seged::state, *to, source->Left(), source->Top(), source->Caption());
     source->Move(at.left, at.top);
     source->setBackColor(at.row == Row::Upper ? colours::UpperTile : colours::LowerTile);
-    if (at.top != fromTop) {
-        // Its place is said in its description; its row is its parent.
-        QAccessibleEvent moved(source, QAccessible::ParentChanged);
-        QAccessible::updateAccessibility(&moved);
-    }
     return true;
 }
 
@@ -236,7 +231,7 @@ void board::Timer1_Timer()
 
 void board::clearGame(bool removeTiles)
 {
-    putBack();
+    keys_->putBack();
     GameState &s = seged::state;
     if (removeTiles)
         for (int i = 1; i < s.LetterCount && i < MaxTiles; ++i)
@@ -307,164 +302,36 @@ bool board::eventFilter(QObject *watched, QEvent *event)
         auto *press = static_cast<QMouseEvent *>(event);
         // The filter sees the press before Qt drops it for a disabled board.
         if (press->button() == Qt::LeftButton && isEnabled()) {
-            putBack();
+            keys_->putBack();
             startDrag(tile, press->position().toPoint());
             return true;
         }
         break;
     }
     case QEvent::KeyPress:
-        if (tileKey(tile, static_cast<QKeyEvent *>(event)))
+        if (keys_->tileKey(tile, static_cast<QKeyEvent *>(event)))
             return true;
         break;
     case QEvent::InputMethod: {
-        // A dead key or compose sequence ends in a commit; what comes
-        // before it is only shown while composing.
+        // What comes before the commit is only shown while composing.
         const QString committed = static_cast<QInputMethodEvent *>(event)->commitString();
         if (!committed.isEmpty())
-            typeText(committed);
+            keys_->committed(committed);
         return true;
     }
-    case QEvent::FocusOut: {
-        // Leaving the lifted tile for another control puts it back; leaving
-        // the window keeps it lifted for the player's return.
-        const Qt::FocusReason why = static_cast<QFocusEvent *>(event)->reason();
-        if (tile == lifted_ && why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason)
-            putBack();
+    case QEvent::FocusOut:
+        keys_->focusLeft(tile, static_cast<QFocusEvent *>(event)->reason());
         break;
-    }
     default:
         break;
     }
     return Form::eventFilter(watched, event);
 }
 
-// A key that reaches the tile. Movement keys belong to the tiles whatever
-// happens; anything else the board takes as typing.
-bool board::tileKey(Tile *tile, const QKeyEvent *key)
-{
-    using keyboard::Step;
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const bool lifted = tile == lifted_;
-    switch (key->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // A held key would put the tile down and lift it again in turn.
-        if (key->isAutoRepeat())
-            return true;
-        if (!lifted)
-            lift(tile);
-        else if (moveByKey(tile, marker_))
-            putBack();
-        return true;
-    case Qt::Key_Escape:
-        putBack();
-        return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        const Step step = key->key() == Qt::Key_Left    ? Step::Left
-                          : key->key() == Qt::Key_Right ? Step::Right
-                          : key->key() == Qt::Key_Up    ? Step::Up
-                                                        : Step::Down;
-        if (lifted) {
-            moveMarker(step);
-        } else {
-            const int index = int(std::find(Command1.begin(), Command1.end(), tile) - Command1.begin());
-            if (const auto next = keyboard::neighbour(tileViews(), index, step))
-                Command1[*next]->setFocus(Qt::OtherFocusReason);
-        }
-        return true;
-    }
-    default:
-        break;
-    }
-    return false;
-}
-
 void board::keyPressEvent(QKeyEvent *event)
 {
-    // What the focused control left: typing, from any control of the board.
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return Form::keyPressEvent(event);
-    if (event->key() == Qt::Key_Backspace)
-        takeBackLast();
-    else if (!event->text().isEmpty() && event->text().front().isPrint())
-        typeText(event->text());
-    else
+    if (!keys_->boardKey(event))
         Form::keyPressEvent(event);
-}
-
-void board::lift(Tile *tile)
-{
-    putBack();
-    lifted_ = tile;
-    // The marker starts on the tile's own slot.
-    marker_ = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
-    showMarker();
-}
-
-void board::moveMarker(keyboard::Step step)
-{
-    marker_ = keyboard::moveMarker(marker_, step, dropWindowState());
-    showMarker();
-}
-
-void board::showMarker()
-{
-    targetMarker_->frame(slotLeft(marker_.slot), rowTop(marker_.row));
-    lifted_->setLifted(true, keyboard::placeText(marker_));
-}
-
-void board::putBack()
-{
-    targetMarker_->hide();
-    if (Tile *tile = std::exchange(lifted_, nullptr))
-        tile->setLifted(false);
-}
-
-bool board::moveByKey(Tile *tile, keyboard::Slot to)
-{
-    const keyboard::Point at = keyboard::dropPoint(to);
-    if (!Form_DragDrop(tile, at.x, at.y))
-        return false;
-    tile->setFocus(Qt::OtherFocusReason);
-    return true;
-}
-
-std::vector<keyboard::TileView> board::tileViews() const
-{
-    std::vector<keyboard::TileView> views;
-    for (const Tile *t : Command1) {
-        if (!t)
-            break;
-        views.push_back({t->Left(), t->Top(), t->Caption()});
-    }
-    return views;
-}
-
-void board::typeText(const QString &text)
-{
-    putBack();
-    // A composed letter may come as base letter and combining accent.
-    for (const char32_t ch : text.normalized(QString::NormalizationForm_C).toUcs4()) {
-        const auto tile = keyboard::tileForLetter(tileViews(), ch);
-        const auto slot = keyboard::leftmostFree(seged::state, Row::Lower, dropWindowState());
-        if (tile && slot)
-            moveByKey(Command1[*tile], {Row::Lower, *slot});
-    }
-}
-
-void board::takeBackLast()
-{
-    putBack();
-    const auto tile = keyboard::rightmostLower(tileViews());
-    const auto slot = keyboard::leftmostFree(seged::state, Row::Upper, dropWindowState());
-    if (tile && slot)
-        moveByKey(Command1[*tile], {Row::Upper, *slot});
 }
 
 void board::startDrag(Tile *tile, const QPoint &hotSpot)

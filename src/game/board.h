@@ -4,15 +4,11 @@
 #include "app/forms.h"
 #include "app/frameline.h"
 #include "game/rules/geometry.h"
-#include "game/rules/keyboard.h"
 #include "game/tile.h"
 
-#include <QCursor>
-#include <QPointer>
 #include <array>
-#include <optional>
-#include <vector>
 
+class KeyPlay;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -86,22 +82,6 @@ private:
     // Clears the game for "Új játék" and "Ismét".
     void clearGame(bool removeTiles);
 
-    // Keyboard play. Every move is a drop at a point of the target slot,
-    // so the mouse's rule decides it and keeps the same bookkeeping.
-    bool tileKey(Tile *tile, const QKeyEvent *key);
-    void lift(Tile *tile);
-    void moveMarker(keyboard::Step step);
-    void showMarker();
-    void putBack();
-    bool moveByKey(Tile *tile, keyboard::Slot to);
-    // Each typed letter takes its leftmost upper tile down; Backspace
-    // brings the rightmost lower tile back up.
-    void typeText(const QString &text);
-    void takeBackLast();
-    std::vector<keyboard::TileView> tileViews() const;
-
     bool layingOut_ = false;
-    QPointer<Tile> lifted_;
-    keyboard::Slot marker_{geometry::Row::Upper, 0};
-    TargetMarker *targetMarker_;
+    KeyPlay *keys_;
 };

@@ -1,8 +1,8 @@
 #include "game/tile.h"
 
 #include "app/twips.h"
+#include "game/announce.h"
 #include "game/rules/geometry.h"
-#include "game/rules/keyboard.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -20,31 +20,26 @@ Tile::Tile(QWidget *parent) : QPushButton(parent)
 
 void Tile::Move(int left, int top)
 {
+    // Only a shown tile standing in a row is in the accessible tree.
+    const bool inRow = !isHidden() && (top_ == geometry::UpperRowTop || top_ == geometry::LowerRowTop);
+    const bool changesRow = inRow && top != top_;
+    if (changesRow)
+        boardaccess::leavingRow(this);
+    const bool newPlace = left != left_ || top != top_;
     left_ = left;
     top_ = top;
     move(twips::toPx(left), twips::toPx(top));
-    describe();
+    // Its place is its description.
+    if (changesRow)
+        boardaccess::joinedRow(this);
+    else if (inRow && newPlace)
+        boardaccess::described(this);
 }
 
-void Tile::setLifted(bool lifted, const QString &target)
+void Tile::setLifted(bool lifted)
 {
     lifted_ = lifted;
-    target_ = lifted ? target : QString();
-    describe();
     update();
-}
-
-void Tile::describe()
-{
-    QString text = keyboard::placeText(keyboard::placeOf({left_, top_, Caption()}));
-    if (lifted_)
-        text += QStringLiteral(", felemelve, cél: ") + target_;
-    if (text == accessibleDescription())
-        return;
-    setAccessibleDescription(text);
-    // Qt 6.4 sends no change of its own for a new description.
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void Tile::setBackColor(const QColor &colour)
@@ -114,16 +109,6 @@ void TargetMarker::paintEvent(QPaintEvent *)
     p.drawRect(r);
     p.setPen(QPen(Qt::black, 3, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
     p.drawRect(r);
-}
-
-TileRow::TileRow(QWidget *board, const QString &name, int top) : QWidget(board)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(name);
-    const int right = geometry::slotLeft(geometry::MaxTiles);
-    setGeometry(twips::toPx(geometry::FirstSlotLeft), twips::toPx(top),
-                twips::toPx(right - geometry::FirstSlotLeft), twips::toPx(geometry::TileWidth));
-    lower();
 }
 
 namespace tilemime {

@@ -24,24 +24,18 @@ public:
     QColor BackColor() const { return back_; }
     void setBackColor(const QColor &colour);
 
-    // Picked up from the keyboard; `target` is where the marker stands,
-    // said after the tile's own place.
+    // Picked up from the keyboard.
     bool isLifted() const { return lifted_; }
-    void setLifted(bool lifted, const QString &target = {});
+    void setLifted(bool lifted);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // Where the tile stands, and whether it is lifted, as a screen reader
-    // says it, told to assistive technology when it changes.
-    void describe();
-
     int left_ = 0;
     int top_ = 0;
     QColor back_;
     bool lifted_ = false;
-    QString target_;
 };
 
 // The frame that shows where a lifted tile would go. It lies above the
@@ -56,15 +50,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-};
-
-// One row of tiles for assistive technology: an empty, mouse-transparent
-// band under the tiles, named as the row is.
-class TileRow : public QWidget
-{
-    Q_OBJECT
-public:
-    TileRow(QWidget *board, const QString &name, int top);
 };
 
 // What a dragged tile carries: its index in the board's tile array, tied to

@@ -15,6 +15,8 @@ indit::indit() : Form(Id)
 {
     startup::initResources();
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // No caption is drawn, but a screen reader names the window.
+    setAccessibleName(QStringLiteral("Morvalin"));
     setFixedSize(twips::toPx(5655), twips::toPx(3615));
 
     Picture1 = new QLabel(this);

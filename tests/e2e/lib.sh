@@ -29,7 +29,11 @@ fail() {
     [ "$BASHPID" != "$MAIN_PID" ] && kill -TERM "$MAIN_PID"
     exit 1
 }
-cleanup() { kill $APP_PID $WM_PID $XVFB_PID $BUS_PID 2>/dev/null; wait 2>/dev/null; rm -rf "$WORK"; }
+cleanup() {
+    kill $APP_PID $WM_PID $XVFB_PID $BUS_PID $(cat "$WORK"/run/speech-dispatcher/pid/*.pid 2>/dev/null) 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
 trap cleanup EXIT
 trap 'exit 1' TERM
 
@@ -60,6 +64,18 @@ private_session_bus() {
     BUS_PID=$(cat "$WORK/bus.pid")
     bounded dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
         fail "no accessibility bus"
+}
+
+# speaking_home: what Orca needs to speak Hungarian on a machine without a sound card: a
+# home of its own whose speech-dispatcher writes to ALSA's null device (its stock set-up
+# hangs there and Orca goes mute), and the Hungarian locale built into the scenario's folder.
+speaking_home() {
+    mkdir -p "$WORK/home/.config/speech-dispatcher" "$WORK/orca-prefs" "$WORK/locale"
+    mkdir -m 700 -p "$WORK/run"
+    printf '%s\n' 'AudioOutputMethod "alsa"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
+        'DefaultModule espeak-ng' 'DefaultLanguage "hu"' >"$WORK/home/.config/speech-dispatcher/speechd.conf"
+    echo 'pcm.!default { type null }' >"$WORK/home/.asoundrc"
+    localedef -i hu_HU -f UTF-8 "$WORK/locale/hu_HU.UTF-8" 2>/dev/null || fail "cannot build the hu_HU.UTF-8 locale"
 }
 
 # find_window/shown/gone NAME: the visible window titled exactly NAME.

@@ -2,7 +2,9 @@
 
 #include "app/twips.h"
 #include "game/board.h"
+#include "game/announce.h"
 #include "game/seged.h"
+#include "startup/indit.h"
 #include "support/testsupport.h"
 
 #include <QAccessible>
@@ -39,13 +41,30 @@ static QString taken()
     return upper + u'/' + lower;
 }
 
-// What the focus rests on: a tile as seen, then as a screen reader reads it, or a command's caption.
+// What the focus rests on: a tile as seen (and whether lifted), then as a screen reader reads it, or a command's caption.
 static QString focused(board &b)
 {
     QWidget *w = b.focusWidget();
     if (auto *t = qobject_cast<Tile *>(w))
-        return seen(t) + " | " + QAccessible::queryAccessibleInterface(t)->text(QAccessible::Description);
+        return seen(t) + (t->isLifted() ? " lifted" : "") + " | " +
+               QAccessible::queryAccessibleInterface(t)->text(QAccessible::Description);
     return w ? static_cast<QPushButton *>(w)->text() : "nothing";
+}
+
+// The rows as a screen reader reads their text, "upper|lower", with "+place" after a row whose last child is a target place.
+static QString rowsRead(board &b)
+{
+    QStringList rows;
+    for (const char *name : {"Induló kifejezés", "Kész kifejezés"})
+        for (TileRow *row : b.findChildren<TileRow *>())
+            if (row->accessibleName() == name) {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(row);
+                const QString text = iface->textInterface()->text(0, iface->textInterface()->characterCount());
+                QAccessibleInterface *last = iface->child(iface->childCount() - 1);
+                rows << (text == iface->text(QAccessible::Value) ? text : "text '" + text + "' but value '" + iface->text(QAccessible::Value) + "'") +
+                            (last && !last->object() ? "+place" : "");
+            }
+    return rows.join('|');
 }
 
 // Plays KEYS, words apart: named keys (a star: its auto-repeat), "min" to minimise, "im:TEXT" an input-method commit, else typed text.
@@ -176,13 +195,13 @@ private slots:
         QTest::newRow("Backspace takes the last one back") << "alma" << "a l Bksp" << "x.xx..../A......."
                                                            << "L 240,960 upper | felső sor, 1. hely";
         QTest::newRow("taken slot refused") << "alma" << "Space Right Enter" << "xxxx..../........"
-                                            << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: felső sor, 2. hely";
+                                            << "A 240,960 upper lifted | felső sor, 1. hely";
         QTest::newRow("a held Enter only lifts") << "alma" << "Enter Enter* Down Enter*" << "xxxx..../........"
-                                                 << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: alsó sor, 1. hely";
+                                                 << "A 240,960 upper lifted | felső sor, 1. hely";
         QTest::newRow("own slot refused") << "alma" << "Space Enter" << "xxxx..../........"
-                                          << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: felső sor, 1. hely";
+                                          << "A 240,960 upper lifted | felső sor, 1. hely";
         QTest::newRow("minimised refused") << "alma" << "Space Down min Enter" << "xxxx..../........"
-                                           << "A 240,960 upper | felső sor, 1. hely, felemelve, cél: alsó sor, 1. hely";
+                                           << "A 240,960 upper lifted | felső sor, 1. hely";
         QTest::newRow("Esc puts back") << "alma" << "Right Space Down Esc Down" << "xxxx..../........"
                                        << "L 735,960 upper | felső sor, 2. hely";
         QTest::newRow("marker stops at slot 16") << "alma" << "Space Down " + right30 + "Enter" << ".xxx..../........"
@@ -204,7 +223,67 @@ private slots:
         press(b, keys);
         QCOMPARE(taken(), after);
         QCOMPARE(focused(b), focus);
-        QCOMPARE(b.findChild<TargetMarker *>()->isVisible(), focus.contains("felemelve"));
+        QCOMPARE(b.findChild<TargetMarker *>()->isVisible(), focus.contains("lifted"));
+    }
+
+    void heard_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("said");
+        QTest::addColumn<QString>("rows"); // the rows' text afterwards, "upper|lower"
+        const QString I = "Induló kifejezés > ", K = "Kész kifejezés > ";
+        QTest::newRow("lift, target, put down, no such letter, Backspace")
+            << "alma" << "Right Right Space Down Space m Bksp"
+            << QStringList{I + "L | felső sor, 2. hely", I + "M | felső sor, 3. hely", I + "M felemelve, cél: felső sor, 3. hely | ",
+                           K + "alsó sor, 3. hely, szabad | ", K + "M | alsó sor, 3. hely", "notice: Nincs M betű a felső sorban.",
+                           I + "M | felső sor, 3. hely"}
+            << "ALMA|";
+        QTest::newRow("taken, then Esc") << "alma" << "Space Right Space Esc"
+                                         << QStringList{I + "A felemelve, cél: felső sor, 1. hely | ", I + "felső sor, 2. hely, foglalt: L | ",
+                                                        "notice: Foglalt hely, A felemelve marad.", I + "A | felső sor, 1. hely"}
+                                         << "ALMA|";
+        QTest::newRow("own place, twice; no target past the row's start") << "alma" << "Space Left Space Space"
+                                          << QStringList{I + "A felemelve, cél: felső sor, 1. hely | ",
+                                                         "notice: Saját helye, A felemelve marad.", "notice: Saját helye, A felemelve marad."}
+                                          << "ALMA+place|";
+        QTest::newRow("the target leaves the row and comes back")
+            << "alma" << "Space Down Right Up Right"
+            << QStringList{I + "A felemelve, cél: felső sor, 1. hely | ", K + "alsó sor, 1. hely, szabad | ", K + "alsó sor, 2. hely, szabad | ",
+                           I + "felső sor, 2. hely, foglalt: L | ", I + "felső sor, 3. hely, foglalt: M | "}
+            << "ALMA+place|";
+        QTest::newRow("typed, a gap left") << "alma" << "l a Bksp Space Down Right Right Space"
+                                           << QStringList{K + "L | alsó sor, 1. hely", K + "A | alsó sor, 2. hely", I + "A | felső sor, 1. hely",
+                                                          I + "A felemelve, cél: felső sor, 1. hely | ", K + "alsó sor, 1. hely, foglalt: L | ",
+                                                          K + "alsó sor, 2. hely, szabad | ", K + "alsó sor, 3. hely, szabad | ",
+                                                          K + "A | alsó sor, 3. hely"}
+                                           << "  MA|L A";
+        QTest::newRow("Backspace on an empty row") << "alma" << "Bksp" << QStringList{"notice: Az alsó sor üres."} << "ALMA|";
+        QTest::newRow("minimised, a letter") << "alma" << "min a" << QStringList{"notice: Nincs szabad hely az alsó sorban."} << "ALMA|";
+    }
+    // What a screen reader is told for each key, once: the focus on a tile or the target's place, or a notice.
+    void heard()
+    {
+        if (!testsupport::A11yLog::available())
+            QSKIP("needs Qt's private platform headers");
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, said);
+        QFETCH(QString, rows);
+        board &b = play(text);
+        b.activateWindow(); // a screen reader follows the focus of the active window only
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        testsupport::A11yLog log;
+        QStringList heard;
+        for (const QString &key : keys.split(' ')) {
+            log.clear();
+            press(b, key);
+            for (const QString &event : log.events)
+                QVERIFY2(log.events.count(event) == 1, qPrintable(key + " sent twice: " + event));
+            heard << log.said;
+        }
+        QCOMPARE(heard, said);
+        QCOMPARE(rowsRead(b), rows);
     }
 
     void screenReaderView()
@@ -214,7 +293,20 @@ private slots:
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Morvalin"));
         QCOMPARE(QAccessible::queryAccessibleInterface(&forms::load<betolt>())->role(), QAccessible::Window);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&forms::load<indit>())->text(QAccessible::Name), QStringLiteral("Morvalin"));
+        std::optional<testsupport::A11yLog> log;
+        if (testsupport::A11yLog::available())
+            log.emplace();
+        // L leaves the upper row for the lower one, then A moves along the upper row: what a caching screen reader learns.
+        // L's new row comes with a new identity, since a screen reader keeps what it learnt of a parent.
+        const auto identity = [&] { return QAccessible::uniqueId(QAccessible::queryAccessibleInterface(b.Command1[1])); };
+        const QAccessible::Id before = identity();
         dropAt(1, 500, 2500);
+        QCOMPARE(identity() != before, bool(log));
+        dropAt(0, 900, 1000);
+        if (log)
+            QCOMPARE(log->events, QStringList({"ObjectDestroyed Button 'L' in Grouping 'Induló kifejezés'",
+                                               "ObjectCreated Button 'L' in Grouping 'Kész kifejezés'", "DescriptionChanged Button 'A'"}));
         // Each row in the window's tree, its tiles in slot order: "name: letter (description); ...".
         QStringList rows;
         for (int i = 0; i < window->childCount(); ++i) {
@@ -230,10 +322,17 @@ private slots:
             }
             rows << row->text(QAccessible::Name) + ": " + tiles.join("; ");
         }
-        QCOMPARE(rows, QStringList({"Induló kifejezés: A (felső sor, 1. hely); M (felső sor, 3. hely); A (felső sor, 4. hely)",
+        QCOMPARE(rows, QStringList({"Induló kifejezés: A (felső sor, 2. hely); M (felső sor, 3. hely); A (felső sor, 4. hely)",
                                     "Kész kifejezés: L (alsó sor, 2. hely)"}));
+        QCOMPARE(rowsRead(b), QStringLiteral(" AMA| L"));
+        // The clock by its name with its time, its text the same, so that a screen reader keeping names hears the time.
         b.Timer1_Timer();
-        QCOMPARE(QAccessible::queryAccessibleInterface(b.Label3)->text(QAccessible::Name), QStringLiteral("Játékidő 00 : 01"));
+        QAccessibleInterface *clock = QAccessible::queryAccessibleInterface(b.Label3);
+        QCOMPARE(clock->text(QAccessible::Name), QStringLiteral("Játékidő 00 : 01"));
+        b.Timer1_Timer();
+        QCOMPARE(clock->textInterface()->text(0, -1), QStringLiteral("Játékidő 00 : 02"));
+        if (log)
+            QVERIFY2(!log->events.join(';').contains("Label"), qPrintable(log->events.join(';')));
     }
 
     void onlyAnEnabledBoardStartsDrags_data()

@@ -13,6 +13,7 @@ private slots:
         QTest::addColumn<double>("minutes");
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("after");
+        QTest::newRow("0:08, a leading zero") << 0.0 << 8.0 << "00 : 09";
         QTest::newRow("0:58 stays in the minute") << 0.0 << 58.0 << "00 : 59";
         QTest::newRow("99:59 carries to three digits") << 99.0 << 59.0 << "100 : 00";
         QTest::newRow("123:06 keeps three digits") << 123.0 << 6.0 << "123 : 07";

@@ -4,6 +4,13 @@
 #include "game/seged.h"
 #include "game/tile.h"
 
+#include <QAccessible>
+#ifdef MORVALIN_HAVE_QPA_ACCESSIBILITY
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
+
 namespace testsupport {
 
 Session::Session() {
@@ -32,6 +39,56 @@ bool sendTileDrop(QWidget *target, int tileIndex, const QPointF &px) {
     QDropEvent drop(px, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
     return drop.isAccepted();
+}
+
+static A11yLog *currentLog = nullptr;
+
+static QString described(QAccessibleInterface *iface) {
+    return iface ? QString("%1 '%2'").arg(QAccessible::staticMetaObject.enumerator(QAccessible::staticMetaObject.indexOfEnumerator("Role"))
+                                              .valueToKey(iface->role()), iface->text(QAccessible::Name))
+                 : QString("nothing");
+}
+
+static void record(QAccessibleEvent *event) {
+    if (!currentLog) return;
+    QAccessibleInterface *iface = event->accessibleInterface();
+    const QMetaEnum types = QAccessible::staticMetaObject.enumerator(QAccessible::staticMetaObject.indexOfEnumerator("Event"));
+    QString seen = QString(types.valueToKey(event->type())) + ' ' + described(iface);
+    if (iface && (event->type() == QAccessible::ObjectCreated || event->type() == QAccessible::ObjectDestroyed))
+        seen += " in " + described(iface->parent());
+    currentLog->events << seen;
+    if (!iface) return;
+    if (event->type() == QAccessible::Focus) {
+        const QAccessibleInterface *parent = iface->parent();
+        currentLog->said << (parent ? parent->text(QAccessible::Name) + " > " : QString()) + iface->text(QAccessible::Name) + " | " +
+                                iface->text(QAccessible::Description);
+    } else if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification) {
+        currentLog->said << "notice: " + iface->text(QAccessible::Name);
+    }
+}
+
+bool A11yLog::available() {
+#ifdef MORVALIN_HAVE_QPA_ACCESSIBILITY
+    return true;
+#else
+    return false;
+#endif
+}
+
+A11yLog::A11yLog() {
+    currentLog = this;
+    QAccessible::installUpdateHandler(record);
+#ifdef MORVALIN_HAVE_QPA_ACCESSIBILITY
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+#endif
+}
+
+A11yLog::~A11yLog() {
+#ifdef MORVALIN_HAVE_QPA_ACCESSIBILITY
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+#endif
+    QAccessible::installUpdateHandler(nullptr);
+    currentLog = nullptr;
 }
 
 } // namespace testsupport

@@ -52,6 +52,17 @@ inline void writeFile(const QString &path, const QByteArray &bytes) {
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
 }
 
+// What assistive technology is told while one lives: an installed update handler records every event.
+// `said` is what a screen reader speaks: each focus as "row > name | description", each notice as "notice: text".
+// `events` is every event as "Type role 'name'", with "in 'parent'" for a child added or removed.
+struct A11yLog {
+    A11yLog();
+    ~A11yLog();
+    static bool available(); // needs Qt's private platform headers to turn accessibility on offscreen
+    void clear() { said.clear(); events.clear(); }
+    QStringList said, events;
+};
+
 struct CursorLog : QObject { // each change of a window's pointer shape
     explicit CursorLog(QWidget *w) { w->installEventFilter(this); }
     bool eventFilter(QObject *watched, QEvent *event) override {

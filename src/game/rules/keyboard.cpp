@@ -101,10 +101,4 @@ std::optional<int> neighbour(const std::vector<TileView> &tiles, int from, Step 
     return found;
 }
 
-QString placeText(Slot at)
-{
-    const QString row = at.row == Row::Lower ? QStringLiteral("alsó sor") : QStringLiteral("felső sor");
-    return QStringLiteral("%1, %2. hely").arg(row).arg(at.slot + 1);
-}
-
 } // namespace keyboard

@@ -55,7 +55,4 @@ std::optional<int> leftmostFree(const GameState &state, geometry::Row row, geome
 // row, skipping empty slots; Up and Down to the nearest tile of that row.
 std::optional<int> neighbour(const std::vector<TileView> &tiles, int from, Step step);
 
-// The place of a tile as a screen reader says it: "felső sor, 1. hely".
-QString placeText(Slot at);
-
 } // namespace keyboard

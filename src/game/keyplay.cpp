@@ -1,0 +1,203 @@
+#include "game/keyplay.h"
+
+#include "app/twips.h"
+#include "game/announce.h"
+#include "game/board.h"
+#include "game/rules/spoken.h"
+#include "game/seged.h"
+#include "game/tile.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+using namespace geometry;
+using keyboard::Slot;
+using keyboard::Step;
+
+KeyPlay::KeyPlay(board *b)
+    : QObject(b), board_(b), targetMarker_(new TargetMarker(b)), notice_(new BoardNotice(b))
+{
+}
+
+bool KeyPlay::tileKey(Tile *tile, const QKeyEvent *key)
+{
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const bool isLifted = tile == lifted_;
+    switch (key->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A held key would put the tile down and lift it again in turn.
+        if (key->isAutoRepeat())
+            return true;
+        notice_->hide();
+        if (isLifted)
+            putDown();
+        else
+            lift(tile);
+        return true;
+    case Qt::Key_Escape:
+        if (Tile *back = lifted_) {
+            notice_->hide();
+            putBack();
+            boardaccess::focus(back); // heard back in its place
+        }
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const Step step = key->key() == Qt::Key_Left    ? Step::Left
+                          : key->key() == Qt::Key_Right ? Step::Right
+                          : key->key() == Qt::Key_Up    ? Step::Up
+                                                        : Step::Down;
+        notice_->hide();
+        if (isLifted) {
+            moveMarker(step);
+        } else {
+            const auto &tiles = board_->Command1;
+            const int index = int(std::find(tiles.begin(), tiles.end(), tile) - tiles.begin());
+            if (const auto next = keyboard::neighbour(tileViews(), index, step))
+                tiles[*next]->setFocus(Qt::OtherFocusReason);
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+bool KeyPlay::boardKey(const QKeyEvent *key)
+{
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (key->key() == Qt::Key_Backspace) {
+        takeBackLast();
+        return true;
+    }
+    if (!key->text().isEmpty() && key->text().front().isPrint()) {
+        typeText(key->text());
+        return true;
+    }
+    return false;
+}
+
+void KeyPlay::committed(const QString &text) { typeText(text); }
+
+void KeyPlay::focusLeft(Tile *tile, Qt::FocusReason why)
+{
+    if (tile == lifted_ && why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason)
+        putBack();
+}
+
+void KeyPlay::lift(Tile *tile)
+{
+    putBack();
+    lifted_ = tile;
+    tile->setLifted(true);
+    // The marker starts on the tile's own slot.
+    marker_ = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    showTarget();
+}
+
+void KeyPlay::putDown()
+{
+    Tile *tile = lifted_;
+    const Slot own = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    if (moveByKey(tile, marker_)) {
+        putBack();
+        boardaccess::focus(tile);
+        return;
+    }
+    using spoken::Refusal;
+    const Refusal why = board_->dropWindowState() == WindowState::Minimised ? Refusal::NotUsable
+                        : marker_ == own                                    ? Refusal::OwnPlace
+                                                                            : Refusal::Taken;
+    say(spoken::refused(why, tile->Caption()));
+}
+
+void KeyPlay::moveMarker(Step step)
+{
+    const Slot moved = keyboard::moveMarker(marker_, step, board_->dropWindowState());
+    if (moved == marker_)
+        return;
+    marker_ = moved;
+    showTarget();
+}
+
+void KeyPlay::showTarget()
+{
+    targetMarker_->frame(slotLeft(marker_.slot), rowTop(marker_.row));
+    const Tile *tile = lifted_;
+    const Slot own = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    boardaccess::target(row(marker_.row), marker_.slot, spoken::target(tile->Caption(), own, marker_, tileViews()));
+}
+
+void KeyPlay::putBack()
+{
+    targetMarker_->hide();
+    boardaccess::noTarget(board_);
+    if (Tile *tile = std::exchange(lifted_, nullptr))
+        tile->setLifted(false);
+}
+
+bool KeyPlay::moveByKey(Tile *tile, Slot to)
+{
+    const keyboard::Point at = keyboard::dropPoint(to);
+    return board_->Form_DragDrop(tile, at.x, at.y);
+}
+
+void KeyPlay::say(const QString &text) { notice_->say(text); }
+
+void KeyPlay::typeText(const QString &text)
+{
+    putBack();
+    notice_->hide();
+    // A composed letter may come as base letter and combining accent.
+    for (const char32_t ch : text.normalized(QString::NormalizationForm_C).toUcs4()) {
+        const auto tile = keyboard::tileForLetter(tileViews(), ch);
+        const auto slot = keyboard::leftmostFree(seged::state, Row::Lower, board_->dropWindowState());
+        if (!tile)
+            say(spoken::noTileFor(ch));
+        else if (!slot)
+            say(spoken::noFreeSlot(Row::Lower));
+        else if (moveByKey(board_->Command1[*tile], {Row::Lower, *slot}))
+            boardaccess::focus(board_->Command1[*tile]);
+    }
+}
+
+void KeyPlay::takeBackLast()
+{
+    putBack();
+    notice_->hide();
+    const auto tile = keyboard::rightmostLower(tileViews());
+    const auto slot = keyboard::leftmostFree(seged::state, Row::Upper, board_->dropWindowState());
+    if (!tile)
+        say(spoken::rowEmpty(Row::Lower));
+    else if (!slot)
+        say(spoken::noFreeSlot(Row::Upper));
+    else if (moveByKey(board_->Command1[*tile], {Row::Upper, *slot}))
+        boardaccess::focus(board_->Command1[*tile]);
+}
+
+std::vector<keyboard::TileView> KeyPlay::tileViews() const
+{
+    std::vector<keyboard::TileView> views;
+    for (const Tile *t : board_->Command1) {
+        if (!t)
+            break;
+        views.push_back({t->Left(), t->Top(), t->Caption()});
+    }
+    return views;
+}
+
+TileRow *KeyPlay::row(Row which) const
+{
+    const int y = twips::toPx(rowTop(which));
+    for (TileRow *r : board_->findChildren<TileRow *>(Qt::FindDirectChildrenOnly))
+        if (r->y() == y)
+            return r;
+    return nullptr;
+}

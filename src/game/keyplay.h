@@ -1,0 +1,60 @@
+#pragma once
+// Playing the board from the keyboard. Every move is a drop at a point of the
+// target slot, so the mouse's rule decides it and keeps the same bookkeeping;
+// every key is followed by ear through the board's accessible places, focus
+// and notice.
+
+#include "game/rules/keyboard.h"
+
+#include <QObject>
+#include <QPointer>
+#include <vector>
+
+class board;
+class BoardNotice;
+class QKeyEvent;
+class TargetMarker;
+class Tile;
+class TileRow;
+
+class KeyPlay : public QObject
+{
+    Q_OBJECT
+public:
+    explicit KeyPlay(board *b);
+
+    // A key that reached a tile: movement keys belong to the tiles whatever
+    // happens. Returns whether it was taken.
+    bool tileKey(Tile *tile, const QKeyEvent *key);
+    // What the focused control left: typing, from any control of the board.
+    bool boardKey(const QKeyEvent *key);
+    // A dead key or compose sequence ends in a commit.
+    void committed(const QString &text);
+    // Leaving the lifted tile for another control puts it back; leaving the
+    // window keeps it lifted for the player's return.
+    void focusLeft(Tile *tile, Qt::FocusReason why);
+    // Ends a lift without a word.
+    void putBack();
+
+    Tile *lifted() const { return lifted_; }
+
+private:
+    void lift(Tile *tile);
+    void putDown();
+    void moveMarker(keyboard::Step step);
+    void showTarget();
+    // Each typed letter takes its leftmost upper tile down; Backspace
+    // brings the rightmost lower tile back up.
+    void typeText(const QString &text);
+    void takeBackLast();
+    bool moveByKey(Tile *tile, keyboard::Slot to);
+    void say(const QString &text);
+    std::vector<keyboard::TileView> tileViews() const;
+    TileRow *row(geometry::Row which) const;
+
+    board *board_;
+    QPointer<Tile> lifted_;
+    keyboard::Slot marker_{geometry::Row::Upper, 0};
+    TargetMarker *targetMarker_;
+    BoardNotice *notice_;
+};
