@@ -1,5 +1,5 @@
 #pragma once
-// The program's seven windows. Each is a single instance, created on first
+// The program's windows. Each is a single instance, created on first
 // use (its Form_Load runs then), afterwards shown and hidden, unloaded by
 // name and created afresh on the next use.
 
@@ -7,7 +7,7 @@
 
 class QCloseEvent;
 
-enum class FormId { indit, betolt, board, lista, felvesz, permut, about, Count };
+enum class FormId { indit, betolt, board, lista, felvesz, permut, kereso, about, Count };
 inline constexpr int FormCount = int(FormId::Count);
 
 class Form : public QWidget

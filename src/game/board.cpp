@@ -13,7 +13,9 @@
 #include "game/keyplay.h"
 #include "game/rules/clock.h"
 #include "game/rules/drop.h"
+#include "game/rules/shuffle.h"
 #include "game/seged.h"
+#include "finder/kereso.h"
 #include "permutator/permut.h"
 #include "puzzles/betolt.h"
 #include "puzzles/felvesz.h"
@@ -21,6 +23,7 @@
 #include "startup/about.h"
 #include "startup/indit.h"
 
+#include <QAction>
 #include <QDrag>
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -89,6 +92,17 @@ board::board() : Form(Id)
     connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &board::Command6_Click);
+
+    // The finder and the shuffle: on the context menu (right click, the Menu
+    // key) and on keys of their own.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *find = new QAction(QStringLiteral("Anagrammakereső"), this);
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &board::openFinder);
+    auto *mix = new QAction(QStringLiteral("Betűk keverése"), this);
+    mix->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(mix, &QAction::triggered, this, &board::shuffleUpperRow);
+    addActions({find, mix});
 }
 
 void board::Form_Load()
@@ -220,6 +234,7 @@ bool board::Form_DragDrop(Tile *source, double X, double Y)
     const drop::Placement at = drop::move(seged::state, *to, source->Left(), source->Top(), source->Caption());
     source->Move(at.left, at.top);
     source->setBackColor(at.row == Row::Upper ? colours::UpperTile : colours::LowerTile);
+    emit tilesChanged();
     return true;
 }
 
@@ -237,6 +252,7 @@ void board::clearGame(bool removeTiles)
         for (int i = 1; i < s.LetterCount && i < MaxTiles; ++i)
             unloadTile(i);
     seged::clearSlots(s);
+    emit tilesChanged();
 }
 
 void board::Command2_Click()
@@ -246,6 +262,7 @@ void board::Command2_Click()
     forms::unload<indit>();
     forms::unload<betolt>();
     forms::unload<permut>();
+    forms::unload<kereso>();
     forms::unload<lista>();
     forms::unload<board>();
     forms::load<about>().showInFront();
@@ -277,6 +294,32 @@ void board::Command6_Click()
     permut &p = forms::load<permut>();
     p.Text1->setText(seged::state.PuzzleLetters);
     p.showInFront();
+}
+
+void board::openFinder() { forms::load<kereso>().openFor(*this); }
+
+void board::shuffleUpperRow()
+{
+    if (!isEnabled())
+        return;
+    keys_->putBack();
+    // The upper row's tiles, left to right, trade places; the same slots stay taken.
+    std::vector<Tile *> upper;
+    for (Tile *t : Command1)
+        if (t && !t->isHidden() && t->Top() == UpperRowTop)
+            upper.push_back(t);
+    std::sort(upper.begin(), upper.end(), [](const Tile *a, const Tile *b) { return a->Left() < b->Left(); });
+    QStringList letters;
+    std::vector<int> lefts;
+    for (const Tile *t : upper) {
+        letters << t->Caption();
+        lefts.push_back(t->Left());
+    }
+    static QRandomGenerator random = QRandomGenerator::securelySeeded();
+    const std::vector<int> order = shuffle::order(letters, random);
+    for (size_t i = 0; i < upper.size(); ++i)
+        upper[i]->Move(lefts[size_t(order[i])], UpperRowTop);
+    emit tilesChanged();
 }
 
 void board::paintEvent(QPaintEvent *)

@@ -66,6 +66,14 @@ public:
     void Command5_Click(); // "Ismét"
     void Command6_Click(); // "Permutátor"
 
+    // From the board's context menu, or Ctrl+F and Ctrl+K.
+    void openFinder();      // "Anagrammakereső"
+    void shuffleUpperRow(); // "Betűk keverése"
+
+signals:
+    // A tile moved, or a game was set up or cleared.
+    void tilesChanged();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

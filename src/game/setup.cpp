@@ -91,6 +91,7 @@ void SetUpGame()
         enableGameCommands(b, false);
     }
     tile0->setFocus(Qt::OtherFocusReason);
+    emit b.tilesChanged();
 }
 
 void LayOutBoard() { forms::load<board>().LayOut(); }

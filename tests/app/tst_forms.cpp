@@ -75,11 +75,12 @@ private slots:
         forms::load<lista>();
         board &b = testsupport::play("alma");
         for (QPushButton *button : {b.Command6, b.Command4}) button->click(); // the permutator and the vocabulary window
+        b.openFinder();
         QList<FormId> unloaded;
         forms::setUnloadObserver([&unloaded](FormId id) { unloaded << id; });
         b.Command2->click();
         forms::setUnloadObserver({});
-        QCOMPARE(unloaded, (QList<FormId>{FormId::indit, FormId::betolt, FormId::permut, FormId::lista, FormId::board}));
+        QCOMPARE(unloaded, (QList<FormId>{FormId::indit, FormId::betolt, FormId::permut, FormId::kereso, FormId::lista, FormId::board}));
         QVERIFY(forms::loaded<about>()->isVisible() && forms::loaded<felvesz>()->isVisible());
     }
 };

@@ -1,0 +1,74 @@
+#pragma once
+// The two searches of the finder over a word list: every word that a part
+// of the letters spells, and every anagram that uses all of them.
+
+#include "finder/rules/wordlist.h"
+
+#include <QStringList>
+#include <atomic>
+#include <functional>
+#include <vector>
+
+namespace finder {
+
+struct Query
+{
+    QString letters;     // only the game's letters count
+    QString contain;     // words the anagrams must hold; their letters are taken first
+    int maxWords = 3;    // the must-contain words among them
+    int minLength = 2;   // of a word found
+    QStringList starting; // words of the starting expression: left out of anagrams
+    bool allowStarting = false;
+};
+
+// An anagram: words of the list, the must-contain words not among them.
+struct Anagram
+{
+    std::vector<int32_t> words;
+};
+
+class Search
+{
+public:
+    Search(const WordList &list, const Query &query);
+
+    // Whether the letters hold the must-contain text.
+    bool containFits() const { return fits_; }
+    const QStringList &contained() const { return contained_; }
+
+    // Every word of the letters left once the must-contain text has its own,
+    // the best first.
+    std::vector<int32_t> words() const;
+
+    // Every anagram, each once whatever the order of its words, fewest words
+    // first. They come in batches: the first at once, then every `batchSize`
+    // or so. Setting `cancel` stops the search within a moment.
+    using Batch = std::function<void(std::vector<Anagram> &&)>;
+    void anagrams(const Batch &deliver, const std::atomic<bool> &cancel, size_t batchSize = 512) const;
+
+private:
+    struct Walk;
+    const WordList &list_;
+    Query query_;
+    QStringList contained_;
+    bool fits_ = false;
+    Counts rest_;                     // the letters left for the search
+    std::vector<int32_t> candidates_; // classes that fit, the longest first
+    std::vector<char> excluded_;      // per word of the list
+};
+
+// The order anagram makers show: fewest words, then two-letter words last,
+// then the longest word, then the more common; ties by the text.
+struct Rank
+{
+    int words = 0;
+    bool twoLetter = false;
+    int longest = 0;
+    int rarest = 0; // the smallest family among the words
+    QString text;
+    bool operator<(const Rank &other) const;
+};
+Rank rankWord(const WordList &list, int32_t word);
+Rank rankAnagram(const WordList &list, const Anagram &anagram, const QStringList &contained);
+
+} // namespace finder

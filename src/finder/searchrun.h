@@ -1,0 +1,47 @@
+#pragma once
+// The finder's searches, off the user-interface thread. The word list is
+// read once, in the background; each query hands back its words, then its
+// anagrams in batches; a newer query cancels the older one, and the runner
+// cancels and waits for its searches when it goes, so that closing the
+// window or the game never waits on a search that nobody reads.
+
+#include "finder/rules/search.h"
+
+#include <QFuture>
+#include <QObject>
+#include <memory>
+#include <vector>
+
+// What a list shows of one result, and what it lays out on the board.
+struct Found
+{
+    finder::Rank rank;
+    QStringList words;
+};
+
+class SearchRun : public QObject
+{
+    Q_OBJECT
+public:
+    SearchRun(const QString &listPath, QObject *parent);
+    ~SearchRun() override;
+
+    void start(const finder::Query &query);
+    void cancel();
+    bool isRunning() const { return running_; }
+
+signals:
+    void wordsFound(const std::vector<Found> &words);
+    void anagramsFound(const std::vector<Found> &anagrams);
+    // The letters do not hold the must-contain text.
+    void containMissing();
+    void finished();
+    void failed(const QString &message);
+
+private:
+    QFuture<std::shared_ptr<const finder::WordList>> list_;
+    std::vector<QFuture<void>> searches_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+    quint64 generation_ = 0;
+    bool running_ = false;
+};

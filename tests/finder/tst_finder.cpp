@@ -1,0 +1,255 @@
+// The finder counts letters exactly and finds every word and every anagram once, within the limits asked for.
+
+#include "finder/rules/layout.h"
+#include "finder/rules/search.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+#include <set>
+#include <thread>
+
+using namespace finder;
+
+static WordList listOf(const QStringList &words)
+{
+    QByteArray text;
+    for (const QString &w : words)
+        text += w.toUtf8() + "\t1\n";
+    return WordList::parse(text);
+}
+
+// An anagram as sorted words joined by spaces, the must-contain words among them.
+static QString spelled(const WordList &list, const Anagram &a, const QStringList &contained)
+{
+    QStringList words = contained;
+    for (const int32_t w : a.words)
+        words << list.word(w);
+    words.sort();
+    return words.join(' ');
+}
+
+static QStringList anagramsOf(const WordList &list, const Query &q)
+{
+    const Search search(list, q);
+    QStringList found;
+    std::atomic<bool> cancel{false};
+    search.anagrams([&](std::vector<Anagram> &&batch) {
+        for (const Anagram &a : batch)
+            found << spelled(list, a, search.contained());
+    }, cancel, 3);
+    return found;
+}
+
+// Every multiset of at most `most` words of at least `minLength` letters that spells exactly `letters`: the slow way.
+static void brute(const QStringList &words, const Counts &rest, int from, int most, int minLength, QStringList &chosen,
+                  std::set<QString> &out)
+{
+    if (rest.total() == 0) {
+        QStringList sorted = chosen;
+        sorted.sort();
+        out.insert(sorted.join(' '));
+        return;
+    }
+    if (most == 0)
+        return;
+    for (int i = from; i < words.size(); ++i) {
+        const Counts c = countLetters(words[i]);
+        if (c.total() < minLength || !rest.holds(c))
+            continue;
+        chosen << words[i];
+        brute(words, rest.minus(c), i, most - 1, minLength, chosen, out);
+        chosen.removeLast();
+    }
+}
+
+class TestFinder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void exactLetters_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<QStringList>("words");
+        const QStringList list{"dénár", "erény", "edény", "dara", "rend", "ady", "endre", "nyár", "ár", "ad", "bál", "bal", "ábel",
+                               "abel", "él", "le", "ödön", "odon", "őz", "öz", "tő", "tö"};
+        QTest::newRow("Ady Endre: no letter it lacks") << "Ady Endre" << QStringList{"endre", "rend", "ady", "ad"};
+        QTest::newRow("Á is never A, É never E") << "Ábel" << QStringList{"ábel", "bál", "le"};
+        QTest::newRow("Ő is never Ö or O, in either case") << "ŐZ odon" << QStringList{"odon", "őz"};
+        QTest::newRow("a decomposed accent counts as its letter") << QString("a\u0301r") << QStringList{"ár"};
+    }
+    void exactLetters()
+    {
+        QFETCH(QString, letters);
+        QFETCH(QStringList, words);
+        const WordList list = listOf({"dénár", "erény", "edény", "dara", "rend", "ady", "endre", "nyár", "ár", "ad", "bál", "bal",
+                                      "ábel", "abel", "él", "le", "ödön", "odon", "őz", "öz", "tő", "tö"});
+        Query q;
+        q.letters = letters;
+        QStringList found;
+        for (const int32_t w : Search(list, q).words())
+            found << list.word(w);
+        QCOMPARE(found, words);
+    }
+
+    // The search against every multiset of words, on small random lists over a few letters, accents among them.
+    void everyAnagramOnce_data()
+    {
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<int>("maxWords");
+        QTest::addColumn<int>("minLength");
+        for (int seed = 1; seed <= 6; ++seed) {
+            QTest::addRow("seed %d, up to 3 words", seed) << seed << 3 << 1;
+            QTest::addRow("seed %d, up to 4 words of 2 letters or more", seed) << seed << 4 << 2;
+        }
+    }
+    void everyAnagramOnce()
+    {
+        QFETCH(int, seed);
+        QFETCH(int, maxWords);
+        QFETCH(int, minLength);
+        QRandomGenerator rng{quint32(seed)};
+        const QString alphabet = QStringLiteral("aáelmoöős");
+        QStringList words;
+        while (words.size() < 60) {
+            QString w;
+            for (int n = 1 + int(rng.bounded(5)); n > 0; --n)
+                w += alphabet[int(rng.bounded(alphabet.size()))];
+            if (!words.contains(w))
+                words << w;
+        }
+        QString phrase;
+        for (int n = 6 + int(rng.bounded(4)); n > 0; --n)
+            phrase += alphabet[int(rng.bounded(alphabet.size()))];
+        std::set<QString> expected;
+        QStringList chosen;
+        brute(words, countLetters(phrase), 0, maxWords, minLength, chosen, expected);
+
+        Query q;
+        q.letters = phrase;
+        q.maxWords = maxWords;
+        q.minLength = minLength;
+        const QStringList found = anagramsOf(listOf(words), q);
+        QCOMPARE(std::set<QString>(found.begin(), found.end()), expected);
+        QCOMPARE(found.size(), qsizetype(expected.size())); // each once
+    }
+
+    void limits_data()
+    {
+        QTest::addColumn<QString>("contain");
+        QTest::addColumn<int>("maxWords");
+        QTest::addColumn<QStringList>("starting");
+        QTest::addColumn<bool>("allowStarting");
+        QTest::addColumn<QStringList>("anagrams"); // fewest words first
+        // Words sorted as QString sorts them (á after z), anagrams the best first.
+        QTest::newRow("up to 3 words") << "" << 3 << QStringList() << false
+                                       << QStringList{"máté áron", "mátéon ár", "máté on ár"};
+        QTest::newRow("up to 2 words") << "" << 2 << QStringList() << false << QStringList{"máté áron", "mátéon ár"};
+        QTest::newRow("must contain ár") << "Ár" << 3 << QStringList() << false << QStringList{"mátéon ár", "máté on ár"};
+        QTest::newRow("must contain ár, 2 words at most") << "ár" << 2 << QStringList() << false << QStringList{"mátéon ár"};
+        QTest::newRow("contain more than the letters hold") << "árár" << 3 << QStringList() << false << QStringList();
+        QTest::newRow("the starting words left out") << "" << 3 << QStringList{"Áron", "Máté"} << false
+                                                     << QStringList{"mátéon ár"};
+        QTest::newRow("the starting words asked for") << "" << 2 << QStringList{"Áron", "Máté"} << true
+                                                      << QStringList{"máté áron", "mátéon ár"};
+    }
+    void limits()
+    {
+        QFETCH(QString, contain);
+        QFETCH(int, maxWords);
+        QFETCH(QStringList, starting);
+        QFETCH(bool, allowStarting);
+        QFETCH(QStringList, anagrams);
+        const WordList list = listOf({"máté", "áron", "aron", "ár", "mátéon", "on", "mé", "té"});
+        Query q{QStringLiteral("Máté Áron"), contain, maxWords, 2, starting, allowStarting};
+        QStringList found;
+        const Search search(list, q);
+        std::atomic<bool> cancel{false};
+        std::vector<Anagram> all;
+        search.anagrams([&](std::vector<Anagram> &&batch) { all.insert(all.end(), batch.begin(), batch.end()); }, cancel);
+        std::stable_sort(all.begin(), all.end(), [&](const Anagram &a, const Anagram &b) {
+            return rankAnagram(list, a, search.contained()) < rankAnagram(list, b, search.contained());
+        });
+        for (const Anagram &a : all)
+            found << spelled(list, a, search.contained());
+        QCOMPARE(found, anagrams);
+    }
+
+    void ranking()
+    {
+        // Fewest words, two-letter words last, the longest word, the more common.
+        const WordList list = WordList::parse("ab\t9\nabcd\t1\nabcde\t2\nfghij\t5\nklmno\t1\n");
+        QStringList ordered;
+        Query q;
+        q.letters = QStringLiteral("abcdefghijklmno");
+        q.minLength = 1;
+        for (const int32_t w : Search(list, q).words())
+            ordered << list.word(w);
+        QCOMPARE(ordered, QStringList({"fghij", "abcde", "klmno", "abcd", "ab"}));
+    }
+
+    void layOut_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("lower"); // the lower row's usable slots before: x taken
+        QTest::addColumn<QString>("after"); // the same slots after, each moved tile by its letter, or the refusal
+        // The upper row: tiles 0..4 bearing A L M A L in slots 0..4.
+        QTest::newRow("an empty row from its start") << QStringList{"alma"} << "......" << "ALMA..";
+        QTest::newRow("a gap after a word lying there") << QStringList{"la"} << "xx......" << "xx.LA...";
+        QTest::newRow("the leftmost gap wide enough") << QStringList{"ma"} << "x..x.....x" << "x..x.MA..x";
+        QTest::newRow("an anagram, its words apart") << QStringList{"la", "ma"} << "........" << "LA.MA...";
+        QTest::newRow("against the row's end") << QStringList{"al"} << "xxx..." << "xxx.AL";
+        QTest::newRow("no room: nothing moves") << QStringList{"alma"} << "x.x....x" << "Nem fér el az alsó sorban.";
+        QTest::newRow("a letter the row lacks: nothing moves") << QStringList{"ma", "mal"} << "........"
+                                                                << "Nincs elég M betű a felső sorban.";
+        QTest::newRow("Á is not A") << QStringList{"ál"} << "...." << "Nincs elég Á betű a felső sorban.";
+    }
+    void layOut()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, lower);
+        QFETCH(QString, after);
+        std::vector<UpperTile> upper;
+        for (int i = 0; i < 5; ++i)
+            upper.push_back({i, QString("ALMAL")[i], i});
+        std::vector<bool> taken;
+        for (const QChar c : lower)
+            taken.push_back(c == 'x');
+        const Layout layout = finder::layOut(words, upper, taken);
+        QString seen = lower;
+        for (const TileMove &m : layout.moves) {
+            QVERIFY(seen[m.slot] == '.');
+            seen[m.slot] = QString("ALMAL")[m.tile];
+        }
+        QCOMPARE(layout.refusal.isEmpty() ? seen : layout.refusal, after);
+    }
+
+    void cancelStops()
+    {
+        // Every two-letter word over ten letters, thirty letters in fifteen words: a search nobody would wait for.
+        QStringList words;
+        const QString alphabet = QStringLiteral("abcdeéfghi");
+        for (QChar x : alphabet)
+            for (QChar y : alphabet)
+                words << QString(x) + y;
+        const WordList list = listOf(words);
+        Query q;
+        q.letters = alphabet.repeated(3);
+        q.maxWords = 15;
+        const Search search(list, q);
+        std::atomic<bool> cancel{false}, running{true};
+        std::atomic<int> afterCancel{0};
+        std::thread worker([&] {
+            search.anagrams([&](std::vector<Anagram> &&) { afterCancel += cancel ? 1 : 0; }, cancel);
+            running = false;
+        });
+        QTest::qWait(100);
+        QVERIFY(running);
+        cancel = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!running, 2000);
+        worker.join();
+        QCOMPARE(afterCancel.load(), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFinder)
+#include "tst_finder.moc"

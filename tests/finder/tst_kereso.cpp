@@ -1,0 +1,169 @@
+// The finder opens on the board's letters, follows them, searches off the user-interface thread, and lays a chosen
+// word or anagram out exactly as the player's own drops would.
+
+#include "finder/foundlist.h"
+#include "finder/kereso.h"
+#include "game/seged.h"
+#include "support/testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListView>
+#include <QSpinBox>
+
+using namespace testsupport;
+
+// The board as the player sees it and the game keeps it: each tile "letter left,top colour", then the taken slots.
+static QString boardState(board &b)
+{
+    QStringList seen;
+    for (const Tile *t : b.Command1)
+        if (t)
+            seen << QString("%1 %2,%3 %4").arg(t->Caption()).arg(t->Left()).arg(t->Top()).arg(t->BackColor().name());
+    QString taken;
+    for (int k = 0; k < 8; ++k) {
+        const SlotRecord &r = seged::state.SlotTable[size_t(k)];
+        taken += r.UpperTaken ? (r.LowerTaken ? '!' : 'x') : r.LowerTaken ? QChar(seged::state.FinishedLetters[size_t(k)]) : QChar('.');
+    }
+    return seen.join("; ") + " | " + taken;
+}
+
+class TestKereso : public GuiTest {
+    Q_OBJECT
+
+    // The finder opened from the board of `text`, its list `words`, its first search done.
+    kereso &open(const QString &text, const QStringList &words) {
+        QByteArray list;
+        for (const QString &w : words)
+            list += w.toUtf8() + "\t1\n";
+        writeFile(session->folder() + "/szavak.txt", list);
+        board &b = play(text);
+        b.openFinder();
+        kereso &k = forms::load<kereso>();
+        [&] { QTRY_VERIFY(!k.isSearching()); }();
+        return k;
+    }
+    static QStringList shown(const FoundList *list) {
+        QStringList rows;
+        for (int i = 0; i < list->rowCount(); ++i)
+            rows << list->data(list->index(i), Qt::DisplayRole).toString();
+        return rows;
+    }
+    static void take(QListView *view, const QString &entry) {
+        const QModelIndexList at = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
+        QVERIFY2(!at.isEmpty(), qPrintable(entry));
+        view->setCurrentIndex(at.first());
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+
+private slots:
+    void opensOnTheBoardsLettersAndFollowsThem() {
+        kereso &k = open("Alma", {"alma", "lama", "ma", "la", "mal"});
+        board &b = forms::load<board>();
+        QCOMPARE(b.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList menu;
+        for (const QAction *a : b.actions())
+            menu << a->text() + " " + a->shortcut().toString();
+        QCOMPARE(menu, QStringList({"Anagrammakereső Ctrl+F", "Betűk keverése Ctrl+K"}));
+        QCOMPARE(k.windowTitle(), QStringLiteral("Anagrammakereső"));
+        QCOMPARE(k.Text1->text(), QStringLiteral("ALMA"));
+        QCOMPARE(shown(k.words()), QStringList({"alma", "lama", "mal", "la", "ma"}));
+        // Not "alma": it is the starting expression.
+        QCOMPARE(shown(k.anagrams()), QStringList({"lama", "la ma"}));
+        QCOMPARE(k.Label5->text(), QStringLiteral("Szavak: 5"));
+        QCOMPARE(k.List2->accessibleName(), QStringLiteral("Anagrammák, 2"));
+        // A tile taken down by hand: the box follows, and so do the results.
+        QVERIFY(sendTileDrop(&b, 2, pxAt(500, 2500)));
+        QCOMPARE(k.Text1->text(), QStringLiteral("ALA"));
+        QTRY_COMPARE(shown(k.words()), QStringList({"la"}));
+        // Once the player writes the box, it is his.
+        k.Text1->setFocus();
+        QTest::keyClicks(k.Text1, "m");
+        QVERIFY(sendTileDrop(&b, 1, pxAt(1000, 2500)));
+        QCOMPARE(k.Text1->text(), QStringLiteral("ALAm"));
+    }
+
+    void takenLikeTheDropsByHand_data() {
+        QTest::addColumn<QString>("list"); // "words" or "anagrams"
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QList<QPoint>>("drops"); // the same by hand: tile, lower slot
+        QTest::newRow("a word") << "words" << "lama" << QList<QPoint>{{1, 0}, {0, 1}, {2, 2}, {3, 3}};
+        QTest::newRow("an anagram, its words apart") << "anagrams" << "la ma" << QList<QPoint>{{1, 0}, {0, 1}, {2, 3}, {3, 4}};
+    }
+    void takenLikeTheDropsByHand() {
+        QFETCH(QString, list);
+        QFETCH(QString, entry);
+        QFETCH(QList<QPoint>, drops);
+        kereso &k = open("alma", {"alma", "lama", "ma", "la"});
+        take(list == "words" ? k.List1 : k.List2, entry);
+        board &b = forms::load<board>();
+        const QString taken = boardState(b);
+        b.Command5->click(); // "Ismét": the same game again, moved by hand
+        for (const QPoint &d : drops)
+            QVERIFY(sendTileDrop(&b, d.x(), pxAt(d.y() * 495 + 250, 2500)));
+        QCOMPARE(taken, boardState(b));
+    }
+
+    void nothingMovesWhenItDoesNotFit_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("no four free slots with gaps beside them") << "alma" << "Nem fér el az alsó sorban.";
+        QTest::newRow("a letter the upper row lacks") << "mak" << "Nincs elég K betű a felső sorban.";
+    }
+    void nothingMovesWhenItDoesNotFit() {
+        QFETCH(QString, entry);
+        QFETCH(QString, why);
+        kereso &k = open("almaalma", {"alma", "mak"});
+        board &b = forms::load<board>();
+        // The second ALMA on lower slots 3, 7, 10 and 14 of a 17-slot row.
+        for (int i = 4; i < 8; ++i)
+            QVERIFY(sendTileDrop(&b, i, pxAt(QList<int>{3, 7, 10, 14}[i - 4] * 495 + 250, 2500)));
+        k.Text1->clear();
+        QTest::keyClicks(k.Text1, "ALMAK"); // written by the player
+        QTRY_VERIFY(!k.isSearching());
+        const QString before = boardState(b);
+        take(k.List1, entry);
+        QCOMPARE(boardState(b), before);
+        QCOMPARE(k.Label7->text(), why);
+    }
+
+    void shuffleKeepsTheSlots() {
+        board &b = play("abcdefg");
+        b.activateWindow(); // its keys work in the active window
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        QVERIFY(sendTileDrop(&b, 3, pxAt(250, 2500)));
+        const QString before = boardState(b);
+        QTest::keyClick(b.Command1[0], Qt::Key_K, Qt::ControlModifier);
+        const QString after = boardState(b);
+        QVERIFY(after != before);
+        QCOMPARE(after.section(" | ", 1), before.section(" | ", 1)); // the same slots taken
+        QStringList lettersBefore = before.section(" | ", 0, 0).split("; "), lettersAfter = after.section(" | ", 0, 0).split("; ");
+        QCOMPARE(lettersAfter[3], lettersBefore[3]); // the lower tile stays
+        auto letters = [](QStringList tiles) { for (QString &t : tiles) t = t.left(1); tiles.sort(); return tiles; };
+        QCOMPARE(letters(lettersAfter), letters(lettersBefore));
+    }
+
+    // A search no one would wait for: the board's events are served while it runs, and closing the finder stops it.
+    void searchesOffTheBoardsThread() {
+        QStringList words;
+        for (QChar x : QString("abcdeéfghi"))
+            for (QChar y : QString("abcdeéfghi"))
+                words << QString(x) + y;
+        kereso &k = open("abcdeéfghi", words);
+        k.Spin1->setValue(5);
+        k.Text1->setText(QString("abcdeéfghi").repeated(3));
+        QTRY_VERIFY(k.isSearching());
+        int turns = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] { ++turns; });
+        tick.start(10);
+        QTRY_VERIFY(turns >= 5);
+        QVERIFY(k.isSearching());
+        k.Command1->click();
+        QTRY_VERIFY(!forms::loaded<kereso>());
+    }
+};
+
+QTEST_MAIN(TestKereso)
+#include "tst_kereso.moc"
