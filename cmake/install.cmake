@@ -6,12 +6,16 @@ install(TARGETS morvalin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The read-only files; an installed copy never has a sajat.txt of its own.
 file(GLOB MORVALIN_FRAMES ${PROJECT_SOURCE_DIR}/assets/splash*.gif)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/hires.txt ${PROJECT_SOURCE_DIR}/assets/hand.cur ${MORVALIN_FRAMES}
+    ${PROJECT_SOURCE_DIR}/assets/szavak.txt
     DESTINATION ${CMAKE_INSTALL_DATADIR}/morvalin)
 
 set(DIST ${PROJECT_SOURCE_DIR}/dist)
 install(FILES ${DIST}/${MORVALIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${DIST}/${MORVALIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${DIST}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+# Debian looks for it as share/doc/<package>/copyright; the package and the
+# project are both "morvalin", so DOCDIR is exactly that.
+install(FILES ${DIST}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Debian ships manual pages compressed.
 find_program(GZIP gzip)

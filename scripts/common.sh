@@ -7,6 +7,8 @@ PACKAGES=(g++ make cmake qt6-base-dev libxcb1-dev desktop-file-utils appstream x
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     # what a screen reader is told: recorded offscreen (Qt's private headers), heard from Orca itself
     qt6-base-private-dev orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dconf-service libglib2.0-bin locales)
+# what the word list is made from, for its reproducibility check; the game itself needs none of them
+PACKAGES+=(tesseract-ocr tesseract-ocr-hun hunspell hunspell-hu)
 
 missing_packages() {
     local p
