@@ -95,7 +95,7 @@ launch() {
 # portable: starts a copy of the build's program folder.
 portable() {
     mkdir -p "$PROG"
-    cp "$BUILD/morvalin" "$BUILD"/hires.txt "$BUILD"/hand.cur "$BUILD"/splash*.gif "$PROG/"
+    cp "$BUILD/morvalin" "$BUILD"/hires.txt "$BUILD"/szavak.txt "$BUILD"/hand.cur "$BUILD"/splash*.gif "$PROG/"
     launch "$PROG/morvalin"
 }
 

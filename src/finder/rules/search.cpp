@@ -72,6 +72,7 @@ struct Search::Walk
     size_t batchSize;
 
     std::vector<int32_t> position;               // of each candidate class in the search order, or -1
+    std::vector<uint64_t> keys;                  // of each candidate, by its position
     std::array<std::vector<int32_t>, Letters> withLetter; // candidate positions holding each letter
     std::array<int, Letters> letterOrder;        // the rarest among the candidates first
     struct Step
@@ -92,8 +93,10 @@ struct Search::Walk
     {
         const WordList &list = s.list_;
         position.assign(size_t(list.classCount()), -1);
+        keys.resize(s.candidates_.size());
         for (int32_t i = 0; i < int32_t(s.candidates_.size()); ++i) {
             const int c = s.candidates_[size_t(i)];
+            keys[size_t(i)] = WordList::key(list.letters(c));
             // A class whose words are all left out is no candidate here.
             const auto words = list.wordsOf(c);
             if (std::all_of(words.begin(), words.end(), [&](int32_t w) { return s.excluded_[size_t(w)]; }))
@@ -199,7 +202,7 @@ struct Search::Walk
             if (letters.total() > most || !rest.holds(letters) || !allowed(c, pos))
                 continue;
             path.push_back({c, letter, pos});
-            walk(rest.minus(letters), key - list.key(c), wordsLeft - 1, minLength);
+            walk(rest.minus(letters), key - keys[size_t(pos)], wordsLeft - 1, minLength);
             path.pop_back();
             if (stopped)
                 return;

@@ -3,7 +3,13 @@
 #include <QFile>
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
+#endif
 
 namespace finder {
 
@@ -55,29 +61,48 @@ static int accented(unsigned char lead, unsigned char next)
     return -1;
 }
 
-// The letters of one UTF-8 form and their key, or false for a byte outside
-// the game's letters.
-static bool readLetters(const char *p, const char *end, Counts &counts, uint64_t &key)
+WordList::Block &WordList::Block::operator=(Block &&other) noexcept
 {
-    while (p < end) {
-        const auto b = static_cast<unsigned char>(*p);
-        int k;
-        if (b >= 'a' && b <= 'z') {
-            k = b - 'a';
-            ++p;
-        } else if (b >= 'A' && b <= 'Z') {
-            k = b - 'A';
-            ++p;
-        } else {
-            if (end - p < 2 || (k = accented(b, static_cast<unsigned char>(p[1]))) < 0)
-                return false;
-            p += 2;
-        }
-        if (!counts.add(k))
-            return false;
-        key += LetterKeys[size_t(k)];
+    std::swap(base_, other.base_);
+    std::swap(length_, other.length_);
+    return *this;
+}
+
+WordList::Block::~Block()
+{
+    if (!base_)
+        return;
+#if __has_include(<sys/mman.h>)
+    munmap(base_, length_);
+#else
+    std::free(base_);
+#endif
+}
+
+template <class T> std::span<T> WordList::Block::make(size_t count)
+{
+    constexpr size_t HugePage = size_t(2) << 20;
+    const size_t bytes = (std::max<size_t>(count, 1) * sizeof(T) + HugePage - 1) / HugePage * HugePage;
+    *this = Block();
+#if __has_include(<sys/mman.h>)
+    // One huge page more than asked for, to start on a huge page's edge.
+    length_ = bytes + HugePage;
+    base_ = mmap(nullptr, length_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (base_ == MAP_FAILED) {
+        base_ = nullptr;
+        throw std::bad_alloc();
     }
-    return counts.total() > 0;
+    void *start = reinterpret_cast<void *>((reinterpret_cast<uintptr_t>(base_) + HugePage - 1) / HugePage * HugePage);
+#ifdef MADV_HUGEPAGE
+    madvise(start, bytes, MADV_HUGEPAGE);
+#endif
+#else
+    base_ = std::aligned_alloc(HugePage, bytes);
+    if (!base_)
+        throw std::bad_alloc();
+    void *start = base_;
+#endif
+    return {static_cast<T *>(start), count};
 }
 
 size_t WordList::slotOf(uint64_t key, const Counts &letters) const
@@ -86,7 +111,7 @@ size_t WordList::slotOf(uint64_t key, const Counts &letters) const
     const auto tag = uint32_t(key >> 32);
     for (size_t i = size_t(key) & mask;; i = (i + 1) & mask) {
         const Slot &slot = table_[i];
-        if (slot.cls < 0 || (slot.tag == tag && keys_[size_t(slot.cls)] == key && classes_[size_t(slot.cls)] == letters))
+        if (slot.cls < 0 || (slot.tag == tag && classes_[size_t(slot.cls)] == letters))
             return i;
     }
 }
@@ -101,18 +126,24 @@ int WordList::find(const Counts &letters, uint64_t key) const
 WordList WordList::parse(QByteArray bytes)
 {
     WordList list;
-    list.text_ = std::move(bytes);
-    const char *const begin = list.text_.constData();
-    const char *const end = begin + list.text_.size();
+    list.bytes_ = std::move(bytes);
+    list.index(list.bytes_.constData(), list.bytes_.constData() + list.bytes_.size());
+    return list;
+}
+
+void WordList::index(const char *const begin, const char *const end)
+{
+    text_ = begin;
     const size_t lines = size_t(std::count(begin, end, '\n')) + 1;
-    // Sized once: the table at most about two-thirds full.
-    list.table_.resize(std::bit_ceil(lines + lines / 2 + 1));
-    list.classes_.reserve(lines);
-    list.keys_.reserve(lines);
-    std::vector<Word> read;
-    read.reserve(lines);
+    // Sized once: the table at most about two-thirds full; at most a class a line.
+    table_ = tableBlock_.make<Slot>(std::bit_ceil(lines + lines / 2 + 1));
+    std::uninitialized_fill(table_.begin(), table_.end(), Slot{0, -1});
+    const std::span<Counts> classes = classBlock_.make<Counts>(lines);
+    size_t classCount = 0;
+    words_.reserve(lines);
     // Each form's slot is fetched from memory a few forms before it is
-    // looked at, so that the table's cache misses overlap.
+    // looked at, so that the table's cache misses overlap; the forms wait
+    // in a ring, read straight into it.
     struct Pending
     {
         Counts counts;
@@ -120,70 +151,98 @@ WordList WordList::parse(QByteArray bytes)
         Word word;
     };
     constexpr size_t Ahead = 8;
-    std::array<Pending, Ahead> pending;
-    size_t queued = 0;
-    const size_t tableMask = list.table_.size() - 1;
+    std::array<Pending, Ahead> ring;
+    size_t read = 0, settled = 0;
+    const size_t tableMask = table_.size() - 1;
     const auto settle = [&](Pending &p) {
-        const size_t slot = list.slotOf(p.key, p.counts);
-        int32_t cls = list.table_[slot].cls;
+        const size_t slot = slotOf(p.key, p.counts);
+        int32_t cls = table_[slot].cls;
         if (cls < 0) {
-            cls = int32_t(list.classes_.size());
-            list.classes_.push_back(p.counts);
-            list.keys_.push_back(p.key);
-            list.table_[slot] = {uint32_t(p.key >> 32), cls};
+            cls = int32_t(classCount);
+            new (&classes[classCount++]) Counts(p.counts);
+            classes_ = classes.first(classCount);
+            table_[slot] = {uint32_t(p.key >> 32), cls};
         }
         p.word.cls = cls;
-        read.push_back(p.word);
+        words_.push_back(p.word);
     };
-    for (const char *line = begin; line < end;) {
-        const char *eol = static_cast<const char *>(std::memchr(line, '\n', size_t(end - line)));
-        if (!eol)
-            eol = end;
-        const char *tab = static_cast<const char *>(std::memchr(line, '\t', size_t(eol - line)));
-        const char *formEnd = tab ? tab : eol;
-        Pending p{Counts(), 0, {}};
-        if (formEnd - line < 256 && readLetters(line, formEnd, p.counts, p.key)) {
-            uint32_t family = 1;
-            if (tab) {
-                family = 0;
-                for (const char *d = tab + 1; d < eol && *d >= '0' && *d <= '9' && family < 65535; ++d)
-                    family = family * 10 + uint32_t(*d - '0');
-                family = std::clamp(family, 1u, 65535u);
+    for (const char *p = begin; p < end;) {
+        if (read - settled == Ahead)
+            settle(ring[settled++ % Ahead]);
+        Pending &form = ring[read % Ahead];
+        // One pass over the line: its letters, then its family count.
+        const char *const line = p;
+        form.counts = Counts();
+        form.key = 0;
+        bool good = true;
+        while (p < end && *p != '\t' && *p != '\n') {
+            const auto b = static_cast<unsigned char>(*p);
+            int k;
+            if (unsigned(b - 'a') < 26u) {
+                k = b - 'a';
+                ++p;
+            } else if (unsigned(b - 'A') < 26u) {
+                k = b - 'A';
+                ++p;
+            } else if (end - p >= 2 && (k = accented(b, static_cast<unsigned char>(p[1]))) >= 0) {
+                p += 2;
+            } else {
+                good = false;
+                break;
             }
-            p.word = {uint32_t(line - begin), -1, uint16_t(family), uint8_t(formEnd - line)};
-            __builtin_prefetch(&list.table_[size_t(p.key) & tableMask]);
-            Pending &oldest = pending[queued % Ahead];
-            if (queued >= Ahead)
-                settle(oldest);
-            oldest = p;
-            ++queued;
+            if (!form.counts.add(k)) {
+                good = false;
+                break;
+            }
+            form.key += LetterKeys[size_t(k)];
         }
-        line = eol + 1;
+        const auto bytes = size_t(p - line);
+        uint32_t family = 1;
+        if (good && p < end && *p == '\t') {
+            family = 0;
+            for (++p; p < end && *p >= '0' && *p <= '9'; ++p)
+                family = std::min(family * 10 + uint32_t(*p - '0'), 65535u);
+            family = std::max(family, 1u);
+        }
+        if (p < end && *p != '\n')
+            p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        p = p ? p + 1 : end;
+        if (!good || form.counts.total() == 0 || bytes > 255)
+            continue; // its place in the ring takes the next form
+        form.word = {uint32_t(line - begin), -1, uint16_t(family), uint8_t(bytes)};
+        __builtin_prefetch(&table_[size_t(form.key) & tableMask]);
+        ++read;
     }
-    for (size_t i = queued > Ahead ? queued - Ahead : 0; i < queued; ++i)
-        settle(pending[i % Ahead]);
-    // Class by class, each class's words in file order.
-    list.firstWord_.assign(list.classes_.size() + 1, 0);
-    for (const Word &w : read)
-        ++list.firstWord_[size_t(w.cls) + 1];
-    for (size_t c = 1; c < list.firstWord_.size(); ++c)
-        list.firstWord_[c] += list.firstWord_[c - 1];
-    list.words_.resize(read.size());
-    std::vector<int32_t> next(list.firstWord_.begin(), list.firstWord_.end() - 1);
-    for (const Word &w : read)
-        list.words_[size_t(next[size_t(w.cls)]++)] = w;
-    return list;
+    while (settled < read)
+        settle(ring[settled++ % Ahead]);
+    // The words of each class, counted, then listed.
+    firstWord_.assign(classes_.size() + 1, 0);
+    for (const Word &w : words_)
+        ++firstWord_[size_t(w.cls) + 1];
+    for (size_t c = 1; c < firstWord_.size(); ++c)
+        firstWord_[c] += firstWord_[c - 1];
+    byClass_.resize(words_.size());
+    for (int32_t w = 0; w < int32_t(words_.size()); ++w)
+        byClass_[size_t(firstWord_[size_t(words_[size_t(w)].cls)]++)] = w;
+    // Each start was moved on by its class's words: move them back.
+    for (size_t c = firstWord_.size() - 1; c > 0; --c)
+        firstWord_[c] = firstWord_[c - 1];
+    firstWord_[0] = 0;
 }
 
 std::optional<WordList> WordList::load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    WordList list;
+    list.file_ = std::make_unique<QFile>(path);
+    const qint64 size = list.file_->size();
+    uchar *mapped = list.file_->open(QIODevice::ReadOnly) && size > 0 ? list.file_->map(0, size) : nullptr;
+    if (!mapped) {
         if (error)
-            *error = file.errorString();
+            *error = list.file_->errorString();
         return std::nullopt;
     }
-    WordList list = parse(file.readAll());
+    const auto *text = reinterpret_cast<const char *>(mapped);
+    list.index(text, text + size);
     if (list.wordCount() == 0) {
         if (error)
             *error = QStringLiteral("no words");
@@ -196,14 +255,14 @@ bool WordList::textBefore(int a, int b) const
 {
     const Word &x = words_[size_t(a)], &y = words_[size_t(b)];
     const int common = std::min(x.bytes, y.bytes);
-    const int order = std::memcmp(text_.constData() + x.offset, text_.constData() + y.offset, size_t(common));
+    const int order = std::memcmp(text_ + x.offset, text_ + y.offset, size_t(common));
     return order != 0 ? order < 0 : x.bytes < y.bytes;
 }
 
 QString WordList::word(int w) const
 {
     const Word &word = words_[size_t(w)];
-    return QString::fromUtf8(text_.constData() + word.offset, word.bytes);
+    return QString::fromUtf8(text_ + word.offset, word.bytes);
 }
 
 } // namespace finder

@@ -6,9 +6,12 @@
 #include "finder/rules/alphabet.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <memory>
 #include <QString>
 #include <optional>
-#include <ranges>
+#include <span>
+#include <utility>
 #include <vector>
 
 namespace finder {
@@ -20,6 +23,7 @@ public:
     // of the list share a stem with this one: the stand-in for how common
     // the word is. A form with a letter outside the game's is left out.
     static WordList parse(QByteArray bytes);
+    // The file is mapped, not read: its pages are the words' texts.
     static std::optional<WordList> load(const QString &path, QString *error);
 
     int wordCount() const { return int(words_.size()); }
@@ -33,8 +37,10 @@ public:
     bool textBefore(int a, int b) const;
 
     const Counts &letters(int c) const { return classes_[size_t(c)]; }
-    // The words of a class: their numbers follow each other.
-    auto wordsOf(int c) const { return std::views::iota(firstWord_[size_t(c)], firstWord_[size_t(c) + 1]); }
+    std::span<const int32_t> wordsOf(int c) const
+    {
+        return {byClass_.data() + firstWord_[size_t(c)], size_t(firstWord_[size_t(c) + 1] - firstWord_[size_t(c)])};
+    }
     // The class spelling exactly these letters, or -1; `key` is theirs.
     int find(const Counts &letters) const { return find(letters, key(letters)); }
     int find(const Counts &letters, uint64_t key) const;
@@ -42,7 +48,6 @@ public:
     // A key of a multiset that adds up: the key of a difference is the
     // difference of the keys, so a search keeps its remainder's key as it goes.
     static uint64_t key(const Counts &letters);
-    uint64_t key(int c) const { return keys_[size_t(c)]; }
 
 private:
     struct Word
@@ -59,13 +64,38 @@ private:
         int32_t cls = -1;
     };
     size_t slotOf(uint64_t key, const Counts &letters) const;
+    void index(const char *begin, const char *end);
 
-    QByteArray text_;
-    std::vector<Word> words_; // class by class
-    std::vector<Counts> classes_;
-    std::vector<uint64_t> keys_;
-    std::vector<int32_t> firstWord_; // class c's words: firstWord_[c] .. firstWord_[c + 1] - 1
-    std::vector<Slot> table_;
+    // The classes and the table are large and read at random, so they lie
+    // on huge pages where the system has them: a miss in the address cache
+    // on every lookup would cost as much as the rest of the work.
+    // Mapped apart from the heap, so that the memory goes back to the
+    // system as soon as the list goes.
+    class Block
+    {
+    public:
+        Block() = default;
+        Block(Block &&other) noexcept : base_(std::exchange(other.base_, nullptr)), length_(other.length_) {}
+        Block &operator=(Block &&other) noexcept;
+        ~Block();
+        // Room for `count` of T, on huge pages where the system gives them.
+        template <class T> std::span<T> make(size_t count);
+
+    private:
+        void *base_ = nullptr;
+        size_t length_ = 0;
+    };
+    Block classBlock_, tableBlock_;
+
+    // The text is one or the other.
+    QByteArray bytes_;
+    std::unique_ptr<QFile> file_;
+    const char *text_ = nullptr;
+    std::vector<Word> words_; // in the file's order
+    std::span<Counts> classes_;
+    std::vector<int32_t> firstWord_; // class c's words: byClass_[firstWord_[c] .. firstWord_[c + 1])
+    std::vector<int32_t> byClass_;
+    std::span<Slot> table_;
 };
 
 } // namespace finder

@@ -1,0 +1,246 @@
+// The finder's engine on the game's own word list, raced against the anagram
+// tools Debian ships on the same words: `an` (which folds accents by design)
+// and `wordplay` (which only takes unaccented letters, so it gets a folded
+// copy of the list and the phrase). Medians of several runs for the engine;
+// one run of a peer where it takes seconds.
+// Usage: bench_finder WORDLIST
+
+#include "benchsupport.h"
+#include "finder/rules/search.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <set>
+
+using namespace finder;
+
+static QTextStream out(stdout);
+
+static double rssMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/status");
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    qFatal("no VmRSS line");
+}
+
+// The letters a peer may see: the accents folded away.
+static QString folded(QString text)
+{
+    static const QString from = QStringLiteral("áéíóöőúüű"), to = QStringLiteral("aeiooouuu");
+    text = text.toLower();
+    for (qsizetype i = 0; i < from.size(); ++i)
+        text.replace(from[i], to[i]);
+    return text;
+}
+
+static QString lettersOnly(const QString &phrase)
+{
+    QString letters;
+    for (const QChar c : phrase.toLower())
+        if (letterIndex(c.unicode()) >= 0)
+            letters += c;
+    return letters;
+}
+
+struct Run
+{
+    double ms = -1; // -1: the tool is missing or failed
+    QStringList lines;
+};
+
+static Run runTool(const QString &program, const QStringList &args, int timeoutMs)
+{
+    Run run;
+    // Debian puts games, these among them, in /usr/games.
+    QString found = QStandardPaths::findExecutable(program);
+    if (found.isEmpty())
+        found = QStandardPaths::findExecutable(program, {QStringLiteral("/usr/games")});
+    if (found.isEmpty())
+        return run;
+    QProcess p;
+    QElapsedTimer t;
+    t.start();
+    p.start(found, args);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return run;
+    }
+    run.ms = t.nsecsElapsed() / 1e6;
+    run.lines = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+// All anagrams of up to `words` words, and the time to the first.
+struct Anagrams
+{
+    std::vector<Anagram> all;
+    double firstMs = 0;
+};
+static Anagrams anagrams(const WordList &list, const Query &q)
+{
+    Anagrams a;
+    QElapsedTimer t;
+    t.start();
+    const Search search(list, q);
+    std::atomic<bool> cancel{false};
+    search.anagrams([&](std::vector<Anagram> &&batch) {
+        if (a.all.empty())
+            a.firstMs = t.nsecsElapsed() / 1e6;
+        std::move(batch.begin(), batch.end(), std::back_inserter(a.all));
+    }, cancel);
+    return a;
+}
+
+// An anagram as its words sorted, for comparing sets across tools.
+static QString canonical(QStringList words)
+{
+    for (QString &w : words)
+        w = w.toLower();
+    words.sort();
+    return words.join(u' ');
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2)
+        qFatal("usage: bench_finder WORDLIST");
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    bool ok = true;
+
+    // The first load in a fresh process tells the memory the index takes.
+    const double before = rssMb();
+    QString error;
+    std::optional<WordList> loaded = WordList::load(path, &error);
+    if (!loaded)
+        qFatal("cannot read %s: %s", qPrintable(path), qPrintable(error));
+    const double grown = rssMb() - before;
+    const WordList &list = *loaded;
+    out << "Word list: " << list.wordCount() << " words in " << list.classCount() << " anagram classes" << Qt::endl;
+    ok &= bench::report(QStringLiteral("load the list and build the index"),
+                        bench::time(7, [&] { (void)WordList::load(path, &error); }), 50);
+    ok &= bench::report(QStringLiteral("resident memory the index adds"), {grown}, 30, QStringLiteral("MB"));
+
+    // The peers' lists: the forms alone, and their folded copy without repeats.
+    QTemporaryDir dir;
+    QFile formsFile(dir.filePath(QStringLiteral("forms.txt"))), foldedFile(dir.filePath(QStringLiteral("folded.txt")));
+    if (!formsFile.open(QIODevice::WriteOnly) || !foldedFile.open(QIODevice::WriteOnly))
+        qFatal("cannot write the peers' lists");
+    std::set<QString> foldedForms;
+    for (int w = 0; w < list.wordCount(); ++w) {
+        formsFile.write(list.word(w).toUtf8() + '\n');
+        foldedForms.insert(folded(list.word(w)));
+    }
+    QByteArray foldedText;
+    for (const QString &f : foldedForms)
+        foldedText += f.toUtf8() + "\t1\n";
+    for (const QString &f : foldedForms)
+        foldedFile.write(f.toUtf8() + '\n');
+    formsFile.close();
+    foldedFile.close();
+    const WordList foldedList = WordList::parse(foldedText);
+
+    const QStringList phrases{QStringLiteral("Ady Endre"), QStringLiteral("Petőfi Sándor"), QStringLiteral("Kölcsey Ferenc"),
+                              QStringLiteral("Szent-Györgyi Albert"), QStringLiteral("Széchenyi István gróf urak")};
+    for (const QString &phrase : phrases) {
+        const QString letters = lettersOnly(phrase);
+        const bool longest = letters.size() == 23; // the figures with targets
+        out << Qt::endl << "== " << phrase << " (" << letters.size() << " letters)" << Qt::endl;
+        Query q;
+        q.letters = letters;
+        q.minLength = 1;
+
+        // Every single word.
+        size_t words = 0;
+        const QVector<double> ours = bench::time(15, [&] { words = Search(list, q).words().size(); });
+        ok &= bench::report(QStringLiteral("every single word (%1)").arg(words), ours, longest ? 5 : 0);
+        const Run an = runTool(QStringLiteral("an"), {QStringLiteral("-w"), QStringLiteral("-d"), formsFile.fileName(), letters}, 120000);
+        const Run wp = runTool(QStringLiteral("wordplay"),
+                               {folded(letters), QStringLiteral("-slx"), QStringLiteral("-f"), foldedFile.fileName()}, 120000);
+        out << "  an -w " << an.ms << " ms (" << an.lines.size() << " words, accents folded), wordplay " << wp.ms << " ms ("
+            << wp.lines.size() << " words of the folded list)" << Qt::endl;
+        if (an.ms < 0 || wp.ms < 0) {
+            out << "  a peer is missing or failed" << Qt::endl;
+            ok = false;
+        } else {
+            const double ratio = std::min(an.ms, wp.ms) / bench::median(ours);
+            const bool met = !longest || ratio >= 20;
+            out << "  faster than the faster peer: " << qSetRealNumberPrecision(0) << Qt::fixed << ratio << "x"
+                << (longest ? (met ? "  (target >= 20x: met)" : "  (target >= 20x: MISSED)") : "") << Qt::endl;
+            ok &= met;
+        }
+
+        // Anagrams of up to three words, and of up to four.
+        q.maxWords = 3;
+        Anagrams three;
+        QVector<double> firsts;
+        const QVector<double> all3 = bench::time(7, [&] {
+            three = anagrams(list, q);
+            firsts << three.firstMs;
+        });
+        ok &= bench::report(QStringLiteral("first anagram"), firsts, longest ? 20 : 0);
+        ok &= bench::report(QStringLiteral("every anagram of up to 3 words (%1)").arg(three.all.size()), all3, longest ? 100 : 0);
+        q.maxWords = 4;
+        Anagrams four;
+        const QVector<double> all4 = bench::time(3, [&] { four = anagrams(list, q); });
+        ok &= bench::report(QStringLiteral("every anagram of up to 4 words (%1)").arg(four.all.size()), all4, longest ? 2000 : 0);
+
+        // The folded search wordplay -d3 makes: no word twice, and no word
+        // without a vowel (it leaves out "s").
+        Query fq;
+        fq.letters = folded(letters);
+        fq.minLength = 1;
+        fq.maxWords = 3;
+        Anagrams foldedThree;
+        const QVector<double> oursFolded = bench::time(3, [&] { foldedThree = anagrams(foldedList, fq); });
+        std::set<QString> oursSet;
+        for (const Anagram &a : foldedThree.all) {
+            QStringList ws;
+            for (const int32_t w : a.words)
+                ws << foldedList.word(w);
+            static const QRegularExpression vowel(QStringLiteral("[aeiouy]"));
+            const bool voweled = std::all_of(ws.begin(), ws.end(), [](const QString &w) { return w.contains(vowel); });
+            if (voweled && QSet<QString>(ws.begin(), ws.end()).size() == ws.size())
+                oursSet.insert(canonical(ws));
+        }
+        const Run wp3 = runTool(QStringLiteral("wordplay"),
+                                {fq.letters, QStringLiteral("-sd3"), QStringLiteral("-f"), foldedFile.fileName()}, 900000);
+        std::set<QString> peerSet;
+        for (const QString &line : wp3.lines)
+            peerSet.insert(canonical(line.split(u' ', Qt::SkipEmptyParts)));
+        ok &= bench::report(QStringLiteral("folded, up to 3 words (%1)").arg(oursSet.size()), oursFolded, 0);
+        if (wp3.ms < 0) {
+            out << "  wordplay -d3 missing or failed" << Qt::endl;
+            ok = false;
+            continue;
+        }
+        const double share = bench::median(oursFolded) / wp3.ms;
+        const bool same = oursSet == peerSet;
+        out << "  wordplay -d3 " << qSetRealNumberPrecision(1) << Qt::fixed << wp3.ms << " ms (" << peerSet.size()
+            << " anagrams): ours take 1/" << qSetRealNumberPrecision(0) << 1 / share << " of its time"
+            << (longest ? (share <= 0.01 ? "  (target <= 1/100: met)" : "  (target <= 1/100: MISSED)") : "")
+            << (same ? ", the same set" : ", NOT the same set") << Qt::endl;
+        if (!same) {
+            int shown = 0;
+            for (const QString &a : oursSet)
+                if (!peerSet.count(a) && shown++ < 5)
+                    out << "    only ours: " << a << Qt::endl;
+            for (const QString &a : peerSet)
+                if (!oursSet.count(a) && shown++ < 10)
+                    out << "    only wordplay's: " << a << Qt::endl;
+        }
+        ok &= same && (!longest || share <= 0.01);
+    }
+    return ok ? 0 : 1;
+}
