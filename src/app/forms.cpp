@@ -1,5 +1,6 @@
 #include "app/forms.h"
 
+#include "app/notice.h"
 #include "app/windowmanager.h"
 #include "app/program.h"
 #include "app/testhooks.h"
@@ -26,12 +27,32 @@ QPointer<Form> &slot(FormId id) { return g_forms[static_cast<size_t>(id)]; }
 } // namespace
 
 // A top-level QWidget reaches assistive technology as a "client" area
-// (AT-SPI "filler"); the game's windows are windows, named by their captions.
+// (AT-SPI "filler"); the game's windows are windows, named by their captions,
+// and list what they say while it is up.
+namespace {
+class WindowInterface : public QAccessibleWidget
+{
+public:
+    explicit WindowInterface(QWidget *w) : QAccessibleWidget(w, QAccessible::Window) {}
+    int childCount() const override { return QAccessibleWidget::childCount() + (Notice::shownIn(widget()) ? 1 : 0); }
+    QAccessibleInterface *child(int index) const override
+    {
+        QAccessibleInterface *notice = Notice::shownIn(widget());
+        return notice && index == QAccessibleWidget::childCount() ? notice : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        QAccessibleInterface *notice = Notice::shownIn(widget());
+        return notice && child == notice ? QAccessibleWidget::childCount() : QAccessibleWidget::indexOfChild(child);
+    }
+};
+} // namespace
+
 static QAccessibleInterface *windowInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Form"))
         if (auto *w = qobject_cast<QWidget *>(object))
-            return new QAccessibleWidget(w, QAccessible::Window);
+            return new WindowInterface(w);
     return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/fonts.h"
+#include "app/notice.h"
 #include "app/program.h"
 #include "app/syscolour.h"
 #include "app/twips.h"
@@ -89,6 +90,7 @@ kereso::kereso() : Form(Id)
     Label4->setBuddy(Spin2);
     setTabOrder({Text1, Text2, Spin1, Spin2, Check1, List1, List2, Command1});
 
+    notice_ = new Notice(this);
     words_ = new FoundList(this);
     anagrams_ = new FoundList(this);
     List1->setModel(words_);
@@ -132,7 +134,7 @@ void kereso::Form_Load()
     connect(run_, &SearchRun::anagramsFound, this, [this](const std::vector<Found> &a) { anagrams_->add(a); });
     connect(run_, &SearchRun::containMissing, this, [this] {
         containMissing_ = true;
-        Label7->setText(QStringLiteral("A betűk között nincs meg mindaz, amit tartalmaznia kell."));
+        tell(QStringLiteral("A betűk között nincs meg mindaz, amit tartalmaznia kell."));
     });
     connect(run_, &SearchRun::finished, this, [this] {
         words_->flush();
@@ -141,7 +143,7 @@ void kereso::Form_Load()
     });
     connect(run_, &SearchRun::failed, this, [this](const QString &message) {
         failed_ = true;
-        Label7->setText(message);
+        tell(message);
         showCounts();
     });
 }
@@ -244,7 +246,7 @@ void kereso::take(const QStringList &words)
 {
     board *b = forms::loaded<board>();
     if (!b || !b->isVisible()) {
-        Label7->setText(QStringLiteral("Nincs játék a táblán."));
+        tell(QStringLiteral("Nincs játék a táblán."));
         return;
     }
     std::vector<finder::UpperTile> upper;
@@ -258,14 +260,21 @@ void kereso::take(const QStringList &words)
         lowerTaken.push_back(seged::state.SlotTable[size_t(k)].LowerTaken);
     const finder::Layout layout = finder::layOut(words, upper, lowerTaken);
     if (!layout.refusal.isEmpty()) {
-        Label7->setText(layout.refusal);
+        tell(layout.refusal);
         return;
     }
     for (const finder::TileMove &m : layout.moves) {
         const keyboard::Point at = keyboard::dropPoint({Row::Lower, m.slot});
         b->Form_DragDrop(b->Command1[size_t(m.tile)], at.x, at.y);
     }
-    Label7->setText(QStringLiteral("Lerakva: %1").arg(words.join(u' ')));
+    tell(QStringLiteral("Lerakva: %1").arg(words.join(u' ')));
+}
+
+// On the status line, and to a screen reader, whose focus stays where it is.
+void kereso::tell(const QString &message)
+{
+    Label7->setText(message);
+    notice_->say(message);
 }
 
 void kereso::Command1_Click()

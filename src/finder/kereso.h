@@ -9,6 +9,7 @@
 
 class board;
 class FoundList;
+class Notice;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -60,8 +61,10 @@ private:
     void search();
     void take(const QStringList &words);
     void showCounts();
+    void tell(const QString &message);
 
     SearchRun *run_ = nullptr;
+    Notice *notice_;
     FoundList *words_;
     FoundList *anagrams_;
     QTimer typing_;

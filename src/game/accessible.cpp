@@ -1,5 +1,6 @@
 #include "game/accessible.h"
 
+#include "app/notice.h"
 #include "app/twips.h"
 #include "game/announce.h"
 #include "game/rules/geometry.h"
@@ -81,9 +82,8 @@ private:
         for (QWidget *w : widgets)
             all << QAccessible::queryAccessibleInterface(w);
         // A message, while it is up, after everything else.
-        const BoardNotice *notice = widget()->findChild<BoardNotice *>(QString(), Qt::FindDirectChildrenOnly);
-        if (notice && notice->isShown())
-            all << notice->accessibleInterface();
+        if (QAccessibleInterface *notice = Notice::shownIn(widget()))
+            all << notice;
         return all;
     }
 };

@@ -6,7 +6,6 @@
 #include "game/tile.h"
 
 #include <QPointer>
-#include <QWindow>
 
 namespace {
 
@@ -74,39 +73,6 @@ private:
     int slot_;
 };
 
-// The board's message, said when it comes up.
-class NoticeInterface : public QAccessibleInterface
-{
-public:
-    explicit NoticeInterface(BoardNotice *notice) : notice_(notice) {}
-
-    bool isValid() const override { return notice_; }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return board() ? board()->windowHandle() : nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(board()); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name && notice_ ? notice_->text() : QString();
-    }
-    void setText(QAccessible::Text, const QString &) override {}
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.invisible = !notice_ || !notice_->isShown();
-        return s;
-    }
-
-private:
-    QWidget *board() const { return notice_ ? static_cast<QWidget *>(notice_->parent()) : nullptr; }
-    QPointer<BoardNotice> notice_;
-};
-
 } // namespace
 
 TileRow::TileRow(QWidget *board, const QString &name, int top) : QWidget(board)
@@ -137,31 +103,6 @@ QAccessibleInterface *TileRow::place(int slot)
     if (found == places_.end())
         found = places_.emplace(slot, QAccessible::registerAccessibleInterface(new PlaceInterface(this, slot))).first;
     return QAccessible::accessibleInterface(found->second);
-}
-
-BoardNotice::BoardNotice(QWidget *board) : QObject(board)
-{
-    id_ = QAccessible::registerAccessibleInterface(new NoticeInterface(this));
-}
-
-BoardNotice::~BoardNotice() { QAccessible::deleteAccessibleInterface(id_); }
-
-void BoardNotice::say(const QString &text)
-{
-    // Shown anew, so that the same message twice is said twice.
-    hide();
-    text_ = text;
-    shown_ = true;
-    send(accessibleInterface(), QAccessible::NameChanged);
-    send(accessibleInterface(), QAccessible::ObjectShow);
-}
-
-void BoardNotice::hide()
-{
-    if (!shown_)
-        return;
-    shown_ = false;
-    send(accessibleInterface(), QAccessible::ObjectHide);
 }
 
 QList<TileRow *> TileRow::of(const QWidget *board) { return board->findChildren<TileRow *>(Qt::FindDirectChildrenOnly); }

@@ -1,8 +1,7 @@
 #pragma once
 // Keyboard play followed by ear. A lifted tile's target is a place of a row
 // that takes the screen reader's focus, so that every move of it is heard; a
-// key that moves nothing says why in a notification; a tile that changes rows
-// is told as leaving the one and joining the other.
+// tile that changes rows is told as leaving the one and joining the other.
 
 #include <QAccessible>
 #include <QWidget>
@@ -33,27 +32,6 @@ private:
     int targetSlot_ = -1;
     QString targetName_;
     std::map<int, QAccessible::Id> places_;
-};
-
-// What the board says without moving the focus: one message at a time.
-class BoardNotice : public QObject
-{
-    Q_OBJECT
-public:
-    explicit BoardNotice(QWidget *board);
-    ~BoardNotice() override;
-
-    QString text() const { return text_; }
-    bool isShown() const { return shown_; }
-    void say(const QString &text);
-    void hide();
-
-    QAccessibleInterface *accessibleInterface() const { return QAccessible::accessibleInterface(id_); }
-
-private:
-    QAccessible::Id id_;
-    QString text_;
-    bool shown_ = false;
 };
 
 namespace boardaccess {

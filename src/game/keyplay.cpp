@@ -1,5 +1,6 @@
 #include "game/keyplay.h"
 
+#include "app/notice.h"
 #include "app/twips.h"
 #include "game/announce.h"
 #include "game/board.h"
@@ -15,7 +16,7 @@ using keyboard::Slot;
 using keyboard::Step;
 
 KeyPlay::KeyPlay(board *b)
-    : QObject(b), board_(b), targetMarker_(new TargetMarker(b)), notice_(new BoardNotice(b))
+    : QObject(b), board_(b), targetMarker_(new TargetMarker(b)), notice_(new Notice(b))
 {
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 class board;
-class BoardNotice;
+class Notice;
 class QKeyEvent;
 class TargetMarker;
 class Tile;
@@ -56,5 +56,5 @@ private:
     QPointer<Tile> lifted_;
     keyboard::Slot marker_{geometry::Row::Upper, 0};
     TargetMarker *targetMarker_;
-    BoardNotice *notice_;
+    Notice *notice_; // why a key moved nothing
 };
