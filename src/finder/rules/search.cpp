@@ -21,7 +21,7 @@ Search::Search(const WordList &list, const Query &query) : list_(list), query_(q
     rest_ = all.minus(taken);
 
     // The starting expression's words, by their place in the list.
-    excluded_.assign(size_t(list.wordCount()), 0);
+    excluded_ = excludedBlock_.make<uint8_t>(size_t(list.wordCount()));
     if (!query.allowStarting) {
         for (const QString &w : query.starting) {
             const QString word = w.toLower().normalized(QString::NormalizationForm_C);
@@ -71,7 +71,8 @@ struct Search::Walk
     const std::atomic<bool> &cancel;
     size_t batchSize;
 
-    std::vector<int32_t> position;               // of each candidate class in the search order, or -1
+    Block positionBlock;
+    std::span<int32_t> position;                 // of each class in the search order, -1 if no candidate
     std::vector<uint64_t> keys;                  // of each candidate, by its position
     std::array<std::vector<int32_t>, Letters> withLetter; // candidate positions holding each letter
     std::array<int, Letters> letterOrder;        // the rarest among the candidates first
@@ -92,7 +93,8 @@ struct Search::Walk
         : search(s), deliver(d), cancel(c), batchSize(size)
     {
         const WordList &list = s.list_;
-        position.assign(size_t(list.classCount()), -1);
+        position = positionBlock.make<int32_t>(size_t(list.classCount()));
+        std::fill(position.begin(), position.end(), -1);
         keys.resize(s.candidates_.size());
         for (int32_t i = 0; i < int32_t(s.candidates_.size()); ++i) {
             const int c = s.candidates_[size_t(i)];

@@ -54,7 +54,8 @@ private:
     bool fits_ = false;
     Counts rest_;                     // the letters left for the search
     std::vector<int32_t> candidates_; // classes that fit, the longest first
-    std::vector<char> excluded_;      // per word of the list
+    Block excludedBlock_;
+    std::span<uint8_t> excluded_;     // per word of the list
 };
 
 // The order anagram makers show: fewest words, then two-letter words last,

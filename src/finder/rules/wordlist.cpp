@@ -3,13 +3,7 @@
 #include <QFile>
 #include <algorithm>
 #include <bit>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <new>
-#if __has_include(<sys/mman.h>)
-#include <sys/mman.h>
-#endif
 
 namespace finder {
 
@@ -61,50 +55,6 @@ static int accented(unsigned char lead, unsigned char next)
     return -1;
 }
 
-WordList::Block &WordList::Block::operator=(Block &&other) noexcept
-{
-    std::swap(base_, other.base_);
-    std::swap(length_, other.length_);
-    return *this;
-}
-
-WordList::Block::~Block()
-{
-    if (!base_)
-        return;
-#if __has_include(<sys/mman.h>)
-    munmap(base_, length_);
-#else
-    std::free(base_);
-#endif
-}
-
-template <class T> std::span<T> WordList::Block::make(size_t count)
-{
-    constexpr size_t HugePage = size_t(2) << 20;
-    const size_t bytes = (std::max<size_t>(count, 1) * sizeof(T) + HugePage - 1) / HugePage * HugePage;
-    *this = Block();
-#if __has_include(<sys/mman.h>)
-    // One huge page more than asked for, to start on a huge page's edge.
-    length_ = bytes + HugePage;
-    base_ = mmap(nullptr, length_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (base_ == MAP_FAILED) {
-        base_ = nullptr;
-        throw std::bad_alloc();
-    }
-    void *start = reinterpret_cast<void *>((reinterpret_cast<uintptr_t>(base_) + HugePage - 1) / HugePage * HugePage);
-#ifdef MADV_HUGEPAGE
-    madvise(start, bytes, MADV_HUGEPAGE);
-#endif
-#else
-    base_ = std::aligned_alloc(HugePage, bytes);
-    if (!base_)
-        throw std::bad_alloc();
-    void *start = base_;
-#endif
-    return {static_cast<T *>(start), count};
-}
-
 size_t WordList::slotOf(uint64_t key, const Counts &letters) const
 {
     const size_t mask = table_.size() - 1;
@@ -140,7 +90,8 @@ void WordList::index(const char *const begin, const char *const end)
     std::uninitialized_fill(table_.begin(), table_.end(), Slot{0, -1});
     const std::span<Counts> classes = classBlock_.make<Counts>(lines);
     size_t classCount = 0;
-    words_.reserve(lines);
+    const std::span<Word> words = wordBlock_.make<Word>(lines);
+    size_t wordCount = 0;
     // Each form's slot is fetched from memory a few forms before it is
     // looked at, so that the table's cache misses overlap; the forms wait
     // in a ring, read straight into it.
@@ -164,7 +115,7 @@ void WordList::index(const char *const begin, const char *const end)
             table_[slot] = {uint32_t(p.key >> 32), cls};
         }
         p.word.cls = cls;
-        words_.push_back(p.word);
+        words[wordCount++] = p.word;
     };
     for (const char *p = begin; p < end;) {
         if (read - settled == Ahead)
@@ -215,13 +166,14 @@ void WordList::index(const char *const begin, const char *const end)
     }
     while (settled < read)
         settle(ring[settled++ % Ahead]);
+    words_ = words.first(wordCount);
     // The words of each class, counted, then listed.
-    firstWord_.assign(classes_.size() + 1, 0);
+    firstWord_ = firstBlock_.make<int32_t>(classes_.size() + 1);
     for (const Word &w : words_)
         ++firstWord_[size_t(w.cls) + 1];
     for (size_t c = 1; c < firstWord_.size(); ++c)
         firstWord_[c] += firstWord_[c - 1];
-    byClass_.resize(words_.size());
+    byClass_ = byClassBlock_.make<int32_t>(words_.size());
     for (int32_t w = 0; w < int32_t(words_.size()); ++w)
         byClass_[size_t(firstWord_[size_t(words_[size_t(w)].cls)]++)] = w;
     // Each start was moved on by its class's words: move them back.

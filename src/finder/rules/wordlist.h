@@ -4,6 +4,7 @@
 // groups and names their words only for what it finds.
 
 #include "finder/rules/alphabet.h"
+#include "finder/rules/block.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QString>
 #include <optional>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace finder {
@@ -66,35 +66,16 @@ private:
     size_t slotOf(uint64_t key, const Counts &letters) const;
     void index(const char *begin, const char *end);
 
-    // The classes and the table are large and read at random, so they lie
-    // on huge pages where the system has them: a miss in the address cache
-    // on every lookup would cost as much as the rest of the work.
-    // Mapped apart from the heap, so that the memory goes back to the
-    // system as soon as the list goes.
-    class Block
-    {
-    public:
-        Block() = default;
-        Block(Block &&other) noexcept : base_(std::exchange(other.base_, nullptr)), length_(other.length_) {}
-        Block &operator=(Block &&other) noexcept;
-        ~Block();
-        // Room for `count` of T, on huge pages where the system gives them.
-        template <class T> std::span<T> make(size_t count);
-
-    private:
-        void *base_ = nullptr;
-        size_t length_ = 0;
-    };
-    Block classBlock_, tableBlock_;
+    Block classBlock_, tableBlock_, wordBlock_, firstBlock_, byClassBlock_;
 
     // The text is one or the other.
     QByteArray bytes_;
     std::unique_ptr<QFile> file_;
     const char *text_ = nullptr;
-    std::vector<Word> words_; // in the file's order
+    std::span<Word> words_; // in the file's order
     std::span<Counts> classes_;
-    std::vector<int32_t> firstWord_; // class c's words: byClass_[firstWord_[c] .. firstWord_[c + 1])
-    std::vector<int32_t> byClass_;
+    std::span<int32_t> firstWord_; // class c's words: byClass_[firstWord_[c] .. firstWord_[c + 1])
+    std::span<int32_t> byClass_;
     std::span<Slot> table_;
 };
 
