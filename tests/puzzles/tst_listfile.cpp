@@ -1,7 +1,10 @@
-// A list file is Windows-1250 lines each ending in CR LF, read at any line end; an entry it cannot hold is refused.
+// A list file is Windows-1250 lines each ending in CR LF, read at any line end; an entry it cannot hold is refused; a long list
+// in no order sorts as one stable sort would.
 
 #include "puzzles/rules/listfile.h"
+#include "puzzles/rules/ordering.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 struct Lines { QByteArray file; QStringList entries; QByteArray saved; };
@@ -34,6 +37,19 @@ private slots:
         QFETCH(QString, entry);
         QVERIFY(!listfile::encode({"alma", entry}));
         QVERIFY(!listfile::representable(entry));
+    }
+
+    // Long enough to be sorted in two halves at once: entries equal but for case keep their order across the halves.
+    void longListSortsStably() {
+        const QStringList words{"alma", "Alma", "ALMA", "cica", "csiga", "Csaba", "dzsem", "nyúl", "Ödön", "őz", "Őz", "zsák", "szó"};
+        QStringList list;
+        QRandomGenerator random(7);
+        for (int i = 0; i < 6000; ++i)
+            list << words[int(random.bounded(words.size()))] + QString::number(i % 3 ? 0 : i % 2);
+        QStringList expected = list;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString &a, const QString &b) { return ordering::collator().compare(a, b) < 0; });
+        QCOMPARE(ordering::sorted(list), expected);
     }
 };
 

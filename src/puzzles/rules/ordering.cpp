@@ -1,17 +1,21 @@
 #include "puzzles/rules/ordering.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace ordering {
 
+static QCollator hungarian()
+{
+    QCollator c{QLocale(QLocale::Hungarian, QLocale::Hungary)};
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    return c;
+}
+
 const QCollator &collator()
 {
-    static const QCollator hungarian = [] {
-        QCollator c{QLocale(QLocale::Hungarian, QLocale::Hungary)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return hungarian;
+    static const QCollator shared = hungarian();
+    return shared;
 }
 
 static bool less(const QString &a, const QString &b) { return collator().compare(a, b) < 0; }
@@ -24,7 +28,21 @@ QStringList sorted(const QStringList &entries)
     if (std::is_sorted(entries.begin(), entries.end(), less))
         return entries;
     QStringList result = entries;
-    std::stable_sort(result.begin(), result.end(), less);
+    // A long list in no order: its halves sorted side by side, each with a
+    // collator of its own (one collator is not to be shared between
+    // threads), then merged, equal entries keeping their order.
+    const auto half = result.begin() + result.size() / 2;
+    if (result.size() < 4096 || std::thread::hardware_concurrency() < 2) {
+        std::stable_sort(result.begin(), result.end(), less);
+        return result;
+    }
+    std::thread second([&] {
+        const QCollator own = hungarian();
+        std::stable_sort(half, result.end(), [&](const QString &a, const QString &b) { return own.compare(a, b) < 0; });
+    });
+    std::stable_sort(result.begin(), half, less);
+    second.join();
+    std::inplace_merge(result.begin(), half, result.end(), less);
     return result;
 }
 
