@@ -194,16 +194,10 @@ private slots:
             << "Szép idő" << "x é im:o\u030B" << "xx.xxx../ÉŐ......" << "Ő 735,2520 lower | alsó sor, 2. hely";
         QTest::newRow("Backspace takes the last one back") << "alma" << "a l Bksp" << "x.xx..../A......."
                                                            << "L 240,960 upper | felső sor, 1. hely";
-        QTest::newRow("taken slot refused") << "alma" << "Space Right Enter" << "xxxx..../........"
-                                            << "A 240,960 upper lifted | felső sor, 1. hely";
         QTest::newRow("a held Enter only lifts") << "alma" << "Enter Enter* Down Enter*" << "xxxx..../........"
                                                  << "A 240,960 upper lifted | felső sor, 1. hely";
-        QTest::newRow("own slot refused") << "alma" << "Space Enter" << "xxxx..../........"
-                                          << "A 240,960 upper lifted | felső sor, 1. hely";
         QTest::newRow("minimised refused") << "alma" << "Space Down min Enter" << "xxxx..../........"
                                            << "A 240,960 upper lifted | felső sor, 1. hely";
-        QTest::newRow("Esc puts back") << "alma" << "Right Space Down Esc Down" << "xxxx..../........"
-                                       << "L 735,960 upper | felső sor, 2. hely";
         QTest::newRow("marker stops at slot 16") << "alma" << "Space Down " + right30 + "Enter" << ".xxx..../........"
                                                  << "A 8160,2520 lower | alsó sor, 17. hely";
         QTest::newRow("maximised, at slot 22") << "abcdefghijklmnopqr" << "Space Down " + right30 + "Enter"
