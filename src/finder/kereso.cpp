@@ -249,6 +249,7 @@ void kereso::take(const QStringList &words)
         tell(QStringLiteral("Nincs játék a táblán."));
         return;
     }
+    b->putBackLifted();
     std::vector<finder::UpperTile> upper;
     for (int i = 0; i < MaxTiles; ++i) {
         const Tile *t = b->Command1[size_t(i)];

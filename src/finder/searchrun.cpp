@@ -8,17 +8,28 @@ SearchRun::SearchRun(const QString &listPath, QObject *parent) : QObject(parent)
 {
     list_ = QtConcurrent::run([listPath]() -> std::shared_ptr<const WordList> {
         QString error;
-        std::optional<WordList> list = WordList::load(listPath, &error);
-        return list ? std::make_shared<const WordList>(std::move(*list)) : nullptr;
+        try {
+            std::optional<WordList> list = WordList::load(listPath, &error);
+            return list ? std::make_shared<const WordList>(std::move(*list)) : nullptr;
+        } catch (const std::exception &) { // no memory for the index: no list
+            return nullptr;
+        }
     });
 }
 
 SearchRun::~SearchRun()
 {
     cancel();
+    // A worker that failed has said so already; its exception stops here.
+    const auto wait = [](auto &future) {
+        try {
+            future.waitForFinished();
+        } catch (...) {
+        }
+    };
     for (QFuture<void> &f : searches_)
-        f.waitForFinished();
-    list_.waitForFinished();
+        wait(f);
+    wait(list_);
 }
 
 void SearchRun::cancel()
@@ -29,6 +40,16 @@ void SearchRun::cancel()
     running_ = false;
 }
 
+void SearchRun::post(quint64 generation, std::function<void()> deliver)
+{
+    // What a search finds reaches this object on its own thread, and only
+    // while no newer query has come.
+    QMetaObject::invokeMethod(this, [this, generation, deliver = std::move(deliver)] {
+        if (generation == generation_)
+            deliver();
+    }, Qt::QueuedConnection);
+}
+
 void SearchRun::start(const Query &query)
 {
     cancel();
@@ -37,55 +58,60 @@ void SearchRun::start(const Query &query)
     cancel_ = stop;
     running_ = true;
     const quint64 generation = generation_;
-    // What the search finds reaches this object on its own thread, and only
-    // while no newer query has come.
-    const auto post = [this, generation](auto &&deliver) {
-        QMetaObject::invokeMethod(this, [this, generation, deliver = std::move(deliver)]() mutable {
-            if (generation == generation_)
-                deliver();
-        }, Qt::QueuedConnection);
-    };
-    const QFuture<std::shared_ptr<const WordList>> listFuture = list_;
-    searches_.push_back(QtConcurrent::run([this, query, stop, post, listFuture]() mutable {
-        const std::shared_ptr<const WordList> list = listFuture.result();
-        if (*stop)
-            return;
-        if (!list) {
-            post([this] {
+    const QFuture<std::shared_ptr<const WordList>> list = list_;
+    searches_.push_back(QtConcurrent::run([this, query, stop, generation, list] {
+        try {
+            work(query, *stop, generation, list.result());
+        } catch (const std::exception &) { // no memory for a search
+            post(generation, [this] {
                 running_ = false;
-                emit failed(QStringLiteral("A szólista (szavak.txt) nem olvasható."));
+                emit failed(QStringLiteral("A keresés nem fért el a memóriában."));
             });
-            return;
         }
-        const Search search(*list, query);
-        if (!search.containFits()) {
-            post([this] {
-                running_ = false;
-                emit containMissing();
-                emit finished();
-            });
-            return;
-        }
-        std::vector<Found> words;
-        for (const int32_t w : search.words())
-            words.push_back({rankWord(*list, w), {list->word(w)}});
-        post([this, words = std::move(words)] { emit wordsFound(words); });
-        const QStringList contained = search.contained();
-        search.anagrams([&](std::vector<Anagram> &&batch) {
-            std::vector<Found> found;
-            found.reserve(batch.size());
-            for (const Anagram &a : batch) {
-                Found f{rankAnagram(*list, a, contained), contained};
-                for (const int32_t w : a.words)
-                    f.words << list->word(w);
-                found.push_back(std::move(f));
-            }
-            post([this, found = std::move(found)] { emit anagramsFound(found); });
-        }, *stop);
-        if (!*stop)
-            post([this] {
-                running_ = false;
-                emit finished();
-            });
     }));
+}
+
+// On a worker thread: touches nothing of this object but post().
+void SearchRun::work(const Query &query, const std::atomic<bool> &stop, quint64 generation,
+                     const std::shared_ptr<const WordList> &list)
+{
+    if (stop)
+        return;
+    if (!list) {
+        post(generation, [this] {
+            running_ = false;
+            emit failed(QStringLiteral("A szólista (szavak.txt) nem olvasható."));
+        });
+        return;
+    }
+    const Search search(*list, query);
+    if (!search.containFits()) {
+        post(generation, [this] {
+            running_ = false;
+            emit containMissing();
+            emit finished();
+        });
+        return;
+    }
+    std::vector<Found> words;
+    for (const int32_t w : search.words())
+        words.push_back({rankWord(*list, w), {list->word(w)}});
+    post(generation, [this, words = std::move(words)] { emit wordsFound(words); });
+    const QStringList contained = search.contained();
+    search.anagrams([&](std::vector<Anagram> &&batch) {
+        std::vector<Found> found;
+        found.reserve(batch.size());
+        for (const Anagram &a : batch) {
+            Found f{rankAnagram(*list, a, contained), contained};
+            for (const int32_t w : a.words)
+                f.words << list->word(w);
+            found.push_back(std::move(f));
+        }
+        post(generation, [this, found = std::move(found)] { emit anagramsFound(found); });
+    }, stop);
+    if (!stop)
+        post(generation, [this] {
+            running_ = false;
+            emit finished();
+        });
 }

@@ -9,6 +9,7 @@
 
 #include <QFuture>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,10 @@ signals:
     void failed(const QString &message);
 
 private:
+    void post(quint64 generation, std::function<void()> deliver);
+    void work(const finder::Query &query, const std::atomic<bool> &stop, quint64 generation,
+              const std::shared_ptr<const finder::WordList> &list);
+
     QFuture<std::shared_ptr<const finder::WordList>> list_;
     std::vector<QFuture<void>> searches_;
     std::shared_ptr<std::atomic<bool>> cancel_;

@@ -14,6 +14,7 @@
 #include "game/rules/clock.h"
 #include "game/rules/drop.h"
 #include "game/rules/shuffle.h"
+#include "game/rules/spoken.h"
 #include "game/seged.h"
 #include "finder/kereso.h"
 #include "permutator/permut.h"
@@ -319,8 +320,11 @@ void board::shuffleUpperRow()
     const std::vector<int> order = shuffle::order(letters, random);
     for (size_t i = 0; i < upper.size(); ++i)
         upper[i]->Move(lefts[size_t(order[i])], UpperRowTop);
+    keys_->say(spoken::shuffled(keys_->upperRowText()));
     emit tilesChanged();
 }
+
+void board::putBackLifted() { keys_->putBack(); }
 
 void board::paintEvent(QPaintEvent *)
 {

@@ -69,6 +69,8 @@ public:
     // From the board's context menu, or Ctrl+F and Ctrl+K.
     void openFinder();      // "Anagrammakereső"
     void shuffleUpperRow(); // "Betűk keverése"
+    // Ends a keyboard lift, for a move made from elsewhere.
+    void putBackLifted();
 
 signals:
     // A tile moved, or a game was set up or cleared.

@@ -39,10 +39,12 @@ bool KeyPlay::tileKey(Tile *tile, const QKeyEvent *key)
             lift(tile);
         return true;
     case Qt::Key_Escape:
+        notice_->hide();
         if (Tile *back = lifted_) {
-            notice_->hide();
             putBack();
             boardaccess::focus(back); // heard back in its place
+        } else {
+            say(spoken::nothingLifted());
         }
         return true;
     case Qt::Key_Left:
@@ -56,12 +58,22 @@ bool KeyPlay::tileKey(Tile *tile, const QKeyEvent *key)
         notice_->hide();
         if (isLifted) {
             moveMarker(step);
-        } else {
-            const auto &tiles = board_->Command1;
-            const int index = int(std::find(tiles.begin(), tiles.end(), tile) - tiles.begin());
-            if (const auto next = keyboard::neighbour(tileViews(), index, step))
-                tiles[*next]->setFocus(Qt::OtherFocusReason);
+            return true;
         }
+        const auto &tiles = board_->Command1;
+        const int index = int(std::find(tiles.begin(), tiles.end(), tile) - tiles.begin());
+        if (const auto next = keyboard::neighbour(tileViews(), index, step)) {
+            tiles[*next]->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        // Nowhere to go: said, as the key would otherwise go unanswered.
+        const Row here = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()}).row;
+        if (step == Step::Left || step == Step::Right)
+            say(spoken::rowEdge());
+        else if ((step == Step::Up) == (here == Row::Upper))
+            say(spoken::alreadyIn(here));
+        else
+            say(spoken::rowEmpty(here == Row::Upper ? Row::Lower : Row::Upper));
         return true;
     }
     default:
@@ -113,17 +125,20 @@ void KeyPlay::putDown()
         return;
     }
     using spoken::Refusal;
-    const Refusal why = board_->dropWindowState() == WindowState::Minimised ? Refusal::NotUsable
-                        : marker_ == own                                    ? Refusal::OwnPlace
-                                                                            : Refusal::Taken;
+    const Refusal why = marker_.slot >= usableSlots(board_->dropWindowState()) ? Refusal::NotUsable
+                        : marker_ == own                                            ? Refusal::OwnPlace
+                                                                                    : Refusal::Taken;
     say(spoken::refused(why, tile->Caption()));
 }
 
 void KeyPlay::moveMarker(Step step)
 {
     const Slot moved = keyboard::moveMarker(marker_, step, board_->dropWindowState());
-    if (moved == marker_)
+    if (moved == marker_) {
+        // The target stays: the row ends there, or the target is in that row.
+        say(step == Step::Left || step == Step::Right ? spoken::rowEdge() : spoken::alreadyIn(marker_.row));
         return;
+    }
     marker_ = moved;
     showTarget();
 }
@@ -152,35 +167,43 @@ bool KeyPlay::moveByKey(Tile *tile, Slot to)
 
 void KeyPlay::say(const QString &text) { notice_->say(text); }
 
+QString KeyPlay::upperRowText() const { return spoken::rowText(tileViews(), Row::Upper); }
+
+// A lifted tile stays lifted when a key moves nothing, so that the
+// screen reader's focus stays on its target; a move ends the lift.
 void KeyPlay::typeText(const QString &text)
 {
-    putBack();
     notice_->hide();
     // A composed letter may come as base letter and combining accent.
     for (const char32_t ch : text.normalized(QString::NormalizationForm_C).toUcs4()) {
         const auto tile = keyboard::tileForLetter(tileViews(), ch);
         const auto slot = keyboard::leftmostFree(seged::state, Row::Lower, board_->dropWindowState());
-        if (!tile)
+        if (!tile) {
             say(spoken::noTileFor(ch));
-        else if (!slot)
+        } else if (!slot) {
             say(spoken::noFreeSlot(Row::Lower));
-        else if (moveByKey(board_->Command1[*tile], {Row::Lower, *slot}))
-            boardaccess::focus(board_->Command1[*tile]);
+        } else {
+            putBack();
+            if (moveByKey(board_->Command1[*tile], {Row::Lower, *slot}))
+                boardaccess::focus(board_->Command1[*tile]);
+        }
     }
 }
 
 void KeyPlay::takeBackLast()
 {
-    putBack();
     notice_->hide();
     const auto tile = keyboard::rightmostLower(tileViews());
     const auto slot = keyboard::leftmostFree(seged::state, Row::Upper, board_->dropWindowState());
-    if (!tile)
+    if (!tile) {
         say(spoken::rowEmpty(Row::Lower));
-    else if (!slot)
+    } else if (!slot) {
         say(spoken::noFreeSlot(Row::Upper));
-    else if (moveByKey(board_->Command1[*tile], {Row::Upper, *slot}))
-        boardaccess::focus(board_->Command1[*tile]);
+    } else {
+        putBack();
+        if (moveByKey(board_->Command1[*tile], {Row::Upper, *slot}))
+            boardaccess::focus(board_->Command1[*tile]);
+    }
 }
 
 std::vector<keyboard::TileView> KeyPlay::tileViews() const

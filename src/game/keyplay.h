@@ -35,6 +35,9 @@ public:
     void focusLeft(Tile *tile, Qt::FocusReason why);
     // Ends a lift without a word.
     void putBack();
+    // Says something without moving the focus.
+    void say(const QString &text);
+    QString upperRowText() const;
 
     Tile *lifted() const { return lifted_; }
 
@@ -48,7 +51,6 @@ private:
     void typeText(const QString &text);
     void takeBackLast();
     bool moveByKey(Tile *tile, keyboard::Slot to);
-    void say(const QString &text);
     std::vector<keyboard::TileView> tileViews() const;
     TileRow *row(geometry::Row which) const;
 

@@ -96,8 +96,10 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QList<QPoint>, drops);
         kereso &k = open("alma", {"alma", "lama", "ma", "la"});
-        take(list == "words" ? k.List1 : k.List2, entry);
         board &b = forms::load<board>();
+        QTest::keyClick(b.Command1[2], Qt::Key_Space); // a tile lifted from the keyboard is put back first
+        take(list == "words" ? k.List1 : k.List2, entry);
+        QVERIFY(!b.Command1[2]->isLifted());
         const QString taken = boardState(b);
         b.Command5->click(); // "Ismét": the same game again, moved by hand
         for (const QPoint &d : drops)

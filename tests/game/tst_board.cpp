@@ -237,10 +237,17 @@ private slots:
                                          << QStringList{I + "A felemelve, cél: felső sor, 1. hely | ", I + "felső sor, 2. hely, foglalt: L | ",
                                                         "notice: Foglalt hely, A felemelve marad.", I + "A | felső sor, 1. hely"}
                                          << "ALMA|";
-        QTest::newRow("own place, twice; no target past the row's start") << "alma" << "Space Left Space Space"
-                                          << QStringList{I + "A felemelve, cél: felső sor, 1. hely | ",
-                                                         "notice: Saját helye, A felemelve marad.", "notice: Saját helye, A felemelve marad."}
-                                          << "ALMA+place|";
+        QTest::newRow("own place, twice; no target past the row's start")
+            << "alma" << "Space Left Space Space"
+            << QStringList{I + "A felemelve, cél: felső sor, 1. hely | ", "notice: A sor széle.", "notice: Saját helye, A felemelve marad.",
+                           "notice: Saját helye, A felemelve marad."}
+            << "ALMA+place|";
+        QTest::newRow("keys that move nothing are answered; a letter not there keeps the lift")
+            << "alma" << "Esc Left Up Down Space Up x"
+            << QStringList{"notice: Nincs felemelt betű.", "notice: A sor széle.", "notice: Már a felső sorban.", "notice: Az alsó sor üres.",
+                           I + "A felemelve, cél: felső sor, 1. hely | ", "notice: Már a felső sorban.",
+                           "notice: Nincs X betű a felső sorban."}
+            << "ALMA+place|";
         QTest::newRow("the target leaves the row and comes back")
             << "alma" << "Space Down Right Up Right"
             << QStringList{I + "A felemelve, cél: felső sor, 1. hely | ", K + "alsó sor, 1. hely, szabad | ", K + "alsó sor, 2. hely, szabad | ",

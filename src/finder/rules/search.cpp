@@ -1,6 +1,5 @@
 #include "finder/rules/search.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -9,11 +8,27 @@
 
 namespace finder {
 
+// The words of a text as the game spells them: lower case, only its letters,
+// anything else (spaces, hyphens, punctuation) parting words.
+static QStringList wordsOf(const QString &text)
+{
+    QStringList words{QString()};
+    for (const char32_t ch : text.normalized(QString::NormalizationForm_C).toUcs4()) {
+        const int k = letterIndex(ch);
+        if (k >= 0)
+            words.back() += QString::fromUcs4(&ch, 1).toLower();
+        else if (!words.back().isEmpty())
+            words << QString();
+    }
+    if (words.back().isEmpty())
+        words.removeLast();
+    return words;
+}
+
 Search::Search(const WordList &list, const Query &query) : list_(list), query_(query)
 {
     const Counts all = countLetters(query.letters);
-    for (const QString &w : query.contain.toLower().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        contained_ << w.normalized(QString::NormalizationForm_C);
+    contained_ = wordsOf(query.contain);
     const Counts taken = countLetters(contained_.join(QString()));
     fits_ = all.holds(taken);
     if (!fits_)
@@ -23,8 +38,7 @@ Search::Search(const WordList &list, const Query &query) : list_(list), query_(q
     // The starting expression's words, by their place in the list.
     excluded_ = excludedBlock_.make<uint8_t>(size_t(list.wordCount()));
     if (!query.allowStarting) {
-        for (const QString &w : query.starting) {
-            const QString word = w.toLower().normalized(QString::NormalizationForm_C);
+        for (const QString &word : wordsOf(query.starting.join(u' '))) {
             const int c = list.find(countLetters(word));
             if (c >= 0)
                 for (const int32_t id : list.wordsOf(c))
@@ -176,9 +190,16 @@ struct Search::Walk
     // Anagrams of `rest` in exactly `wordsLeft` more words.
     void walk(const Counts &rest, uint64_t key, int wordsLeft, int minLength)
     {
-        if (stopped || ((++nodes & 1023) == 0 && cancel.load(std::memory_order_relaxed))) {
-            stopped = true;
+        if (stopped)
             return;
+        if ((++nodes & 1023) == 0) {
+            if (cancel.load(std::memory_order_relaxed)) {
+                stopped = true;
+                return;
+            }
+            // What was found shows while the search goes on without finding more.
+            if (!batch.empty() && std::chrono::steady_clock::now() - lastDelivery > std::chrono::milliseconds(50))
+                flush();
         }
         const WordList &list = search.list_;
         if (wordsLeft == 1) {

@@ -14,7 +14,7 @@ namespace finder {
 struct Query
 {
     QString letters;     // only the game's letters count
-    QString contain;     // words the anagrams must hold; their letters are taken first
+    QString contain;     // words the anagrams must hold, their letters taken first; anything else parts them
     int maxWords = 3;    // the must-contain words among them
     int minLength = 2;   // of a word found
     QStringList starting; // words of the starting expression: left out of anagrams

@@ -157,7 +157,7 @@ void WordList::index(const char *const begin, const char *const end)
         }
         if (p < end && *p != '\n')
             p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
-        p = p ? p + 1 : end;
+        p = p && p < end ? p + 1 : end;
         if (!good || form.counts.total() == 0 || bytes > 255)
             continue; // its place in the ring takes the next form
         form.word = {uint32_t(line - begin), -1, uint16_t(family), uint8_t(bytes)};

@@ -58,6 +58,14 @@ QString rowEmpty(Row row)
     return text;
 }
 
+QString rowEdge() { return QStringLiteral("A sor széle."); }
+
+QString alreadyIn(Row row) { return QStringLiteral("Már %1ban.").arg(theRow(row)); }
+
+QString nothingLifted() { return QStringLiteral("Nincs felemelt betű."); }
+
+QString shuffled(const QString &upperRow) { return QStringLiteral("Összekeverve: %1").arg(upperRow.trimmed()); }
+
 QString rowText(const std::vector<keyboard::TileView> &tiles, Row row)
 {
     QString text(geometry::LastSlotInUse + 1, u' ');

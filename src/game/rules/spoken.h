@@ -27,6 +27,15 @@ QString noTileFor(char32_t letter); // "Nincs É betű a felső sorban."
 QString noFreeSlot(geometry::Row row);
 QString rowEmpty(geometry::Row row);
 
+// Why an arrow moved neither the focus nor the target: the row ends there,
+// the focus or target is in that row already, or that row has no tile.
+QString rowEdge();
+QString alreadyIn(geometry::Row row);
+// Esc with nothing lifted.
+QString nothingLifted();
+// The upper row after "Betűk keverése".
+QString shuffled(const QString &upperRow);
+
 // A row slot by slot up to the last slot the finished expression reads,
 // a letter where a tile lies and a space where none does, without the
 // trailing spaces: "ALA M".
