@@ -22,17 +22,6 @@ using namespace finder;
 
 static QTextStream out(stdout);
 
-static double rssMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        qFatal("cannot read /proc/self/status");
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    qFatal("no VmRSS line");
-}
-
 // The letters a peer may see: the accents folded away.
 static QString folded(QString text)
 {
@@ -120,12 +109,12 @@ int main(int argc, char *argv[])
     bool ok = true;
 
     // The first load in a fresh process tells the memory the index takes.
-    const double before = rssMb();
+    const double before = bench::rssMb();
     QString error;
     std::optional<WordList> loaded = WordList::load(path, &error);
     if (!loaded)
         qFatal("cannot read %s: %s", qPrintable(path), qPrintable(error));
-    const double grown = rssMb() - before;
+    const double grown = bench::rssMb() - before;
     const WordList &list = *loaded;
     out << "Word list: " << list.wordCount() << " words in " << list.classCount() << " anagram classes" << Qt::endl;
     ok &= bench::report(QStringLiteral("load the list and build the index"),

@@ -26,17 +26,6 @@
 
 using Steps = std::vector<std::function<void()>>;
 
-static double rssMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        qFatal("cannot read /proc/self/status");
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    qFatal("no VmRSS line");
-}
-
 // Runs the steps `rounds` times over, one step per turn of the event loop.
 static void runRounds(const Steps &steps, int rounds)
 {
@@ -61,9 +50,9 @@ static bool measure(const QString &what, const Steps &steps, double targetMb = 1
 {
     runRounds(steps, 20);
     const qsizetype widgets = QApplication::allWidgets().size();
-    const double before = rssMb();
+    const double before = bench::rssMb();
     runRounds(steps, 200);
-    const double growth = rssMb() - before;
+    const double growth = bench::rssMb() - before;
     // Otherwise the figure would hide windows that were never deleted.
     if (QApplication::allWidgets().size() != widgets)
         qFatal("%s: %lld widgets before, %lld after", qPrintable(what), (long long)widgets,

@@ -1,5 +1,6 @@
 #include "benchsupport.h"
 
+#include <QFile>
 #include <QTextStream>
 #include <algorithm>
 
@@ -24,6 +25,17 @@ double median(QVector<double> values)
     std::sort(values.begin(), values.end());
     const qsizetype n = values.size();
     return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double rssMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/status");
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    qFatal("no VmRSS line");
 }
 
 bool report(const QString &what, const QVector<double> &values, double target, const QString &unit)

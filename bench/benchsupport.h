@@ -13,6 +13,9 @@ QVector<double> time(int runs, const std::function<void()> &body, const std::fun
 
 double median(QVector<double> values);
 
+// The process's resident memory now, in MB.
+double rssMb();
+
 // Prints one result line and returns whether it met its target (none
 // when target <= 0).
 bool report(const QString &what, const QVector<double> &values, double target, const QString &unit = QStringLiteral("ms"));
