@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
 
@@ -212,7 +211,7 @@ void kereso::search()
     query.minLength = Spin2->value();
     query.allowStarting = Check1->isChecked();
     if (const betolt *entry = forms::loaded<betolt>())
-        query.starting = entry->Text1->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        query.starting = entry->Text1->text();
     run_->start(query);
     showCounts();
 }

@@ -137,26 +137,26 @@ private slots:
     {
         QTest::addColumn<QString>("contain");
         QTest::addColumn<int>("maxWords");
-        QTest::addColumn<QStringList>("starting");
+        QTest::addColumn<QString>("starting");
         QTest::addColumn<bool>("allowStarting");
         QTest::addColumn<QStringList>("anagrams"); // fewest words first
         // Words sorted as QString sorts them (á after z), anagrams the best first.
-        QTest::newRow("up to 3 words") << "" << 3 << QStringList() << false
+        QTest::newRow("up to 3 words") << "" << 3 << QString() << false
                                        << QStringList{"máté áron", "mátéon ár", "máté on ár"};
-        QTest::newRow("up to 2 words") << "" << 2 << QStringList() << false << QStringList{"máté áron", "mátéon ár"};
-        QTest::newRow("must contain ár, punctuation apart") << "Ár!" << 3 << QStringList() << false << QStringList{"mátéon ár", "máté on ár"};
-        QTest::newRow("must contain ár, 2 words at most") << "ár" << 2 << QStringList() << false << QStringList{"mátéon ár"};
-        QTest::newRow("contain more than the letters hold") << "árár" << 3 << QStringList() << false << QStringList();
-        QTest::newRow("the starting words left out, punctuation apart") << "" << 3 << QStringList{"Áron,", "(Máté)"} << false
+        QTest::newRow("up to 2 words") << "" << 2 << QString() << false << QStringList{"máté áron", "mátéon ár"};
+        QTest::newRow("must contain ár, punctuation apart") << "Ár!" << 3 << QString() << false << QStringList{"mátéon ár", "máté on ár"};
+        QTest::newRow("must contain ár, 2 words at most") << "ár" << 2 << QString() << false << QStringList{"mátéon ár"};
+        QTest::newRow("contain more than the letters hold") << "árár" << 3 << QString() << false << QStringList();
+        QTest::newRow("the starting words left out, punctuation apart") << "" << 3 << "Áron, (Máté)" << false
                                                      << QStringList{"mátéon ár"};
-        QTest::newRow("the starting words asked for") << "" << 2 << QStringList{"Áron", "Máté"} << true
+        QTest::newRow("the starting words asked for") << "" << 2 << "Áron Máté" << true
                                                       << QStringList{"máté áron", "mátéon ár"};
     }
     void limits()
     {
         QFETCH(QString, contain);
         QFETCH(int, maxWords);
-        QFETCH(QStringList, starting);
+        QFETCH(QString, starting);
         QFETCH(bool, allowStarting);
         QFETCH(QStringList, anagrams);
         const WordList list = listOf({"máté", "áron", "aron", "ár", "mátéon", "on", "mé", "té"});

@@ -38,7 +38,7 @@ Search::Search(const WordList &list, const Query &query) : list_(list), query_(q
     // The starting expression's words, by their place in the list.
     excluded_ = excludedBlock_.make<uint8_t>(size_t(list.wordCount()));
     if (!query.allowStarting) {
-        for (const QString &word : wordsOf(query.starting.join(u' '))) {
+        for (const QString &word : wordsOf(query.starting)) {
             const int c = list.find(countLetters(word));
             if (c >= 0)
                 for (const int32_t id : list.wordsOf(c))

@@ -17,7 +17,7 @@ struct Query
     QString contain;     // words the anagrams must hold, their letters taken first; anything else parts them
     int maxWords = 3;    // the must-contain words among them
     int minLength = 2;   // of a word found
-    QStringList starting; // words of the starting expression: left out of anagrams
+    QString starting;     // the starting expression: its words are left out of anagrams
     bool allowStarting = false;
 };
 
