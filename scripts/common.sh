@@ -8,7 +8,7 @@ PACKAGES=(g++ make cmake qt6-base-dev libxcb1-dev desktop-file-utils appstream x
     # what a screen reader is told: recorded offscreen (Qt's private headers), heard from Orca itself
     qt6-base-private-dev orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dconf-service libglib2.0-bin locales)
 # what the word list is made from, for its reproducibility check; the game itself needs none of them
-PACKAGES+=(tesseract-ocr tesseract-ocr-hun hunspell hunspell-hu)
+PACKAGES+=(tesseract-ocr tesseract-ocr-hun hunspell hunspell-hu aspell aspell-hu wamerican)
 
 missing_packages() {
     local p

@@ -1,16 +1,26 @@
-"""The steps of make-wordlist that are not a plain hunspell run.
+"""Makes the finder's word list: make-wordlist runs it in a clean
+environment, in a private folder, on the pinned packages.
 
-  candidates TESS_WORDS HU_DIC OUT    words worth asking hunspell about
-  derivations ANALYSES OUT            what hunspell must generate to stem
-  generate AFF DIC IN OUT             generate it, with libhunspell
-  stems ANALYSES DERIVATIONS GENERATED OUT
-                                      hunspell -s's answers, from the above
-  finish ANALYSES STEMS OUT           the list itself
+  wordlist.py build AFF DIC TESSERACT ASPELL ENGLISH TEXTS OUT
+
+TESSERACT: the forms of tesseract's Hungarian word graph, one a line.
+ASPELL: aspell-hu's roots (`aspell dump master -d hu`), one a line.
+ENGLISH: an English word list, one a line (only to recognise foreign words).
+TEXTS: a file naming the Hungarian texts to count, one path a line
+(HTML pages or gettext catalogs).
 
 Everything here is plain code-point work (str.lower, NFC, sorting by code
-point, which is UTF-8 byte order), so nothing depends on the locale.
+point, which is UTF-8 byte order) and every set is sorted before it is
+walked, so nothing depends on the locale or on hash order. README.md
+beside this file says what goes in and why.
 """
+import collections
+import html
+import math
+import os
 import re
+import struct
+import subprocess
 import sys
 import unicodedata
 
@@ -23,6 +33,8 @@ ONE_LETTER_WORDS = {"a", "e", "s", "ó", "ő"}
 
 GAME_WORD = re.compile("[" + LETTERS + "]+")
 TRIPLE = re.compile(r"(.)\1\1")
+TOKEN = re.compile(r"[^\W\d_]+")
+MARKUP = re.compile(r"<(script|style)\b.*?</\1>|<[^>]+>", re.S | re.I)
 
 
 def plausible(word):
@@ -36,168 +48,592 @@ def plausible(word):
     return not VOWELS.isdisjoint(word) and not TRIPLE.search(word)
 
 
+def normal(text):
+    return unicodedata.normalize("NFC", text.lower())
+
+
 def read_lines(path):
     with open(path, encoding="utf-8", newline="\n") as f:
         return [line.rstrip("\n") for line in f]
 
 
-def write_lines(path, lines):
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.writelines(line + "\n" for line in lines)
+def log(message):
+    print("make-wordlist: " + message, file=sys.stderr, flush=True)
 
 
-def candidates(tess_words, hu_dic, out):
-    words = set()
-    # Forms seen in web text, as tesseract's language model has them, in
-    # whatever case they were seen.
-    for form in read_lines(tess_words):
-        words.add(unicodedata.normalize("NFC", form.lower()))
-    # The dictionary's own stems, so that base forms the web text missed are
-    # there too. An entry is "stem/flags<TAB>morphology"; capitalised stems
-    # are names and are left out by the letter test.
-    for entry in read_lines(hu_dic)[1:]:
-        stem = entry.split("/", 1)[0].split("\t", 1)[0]
-        words.add(unicodedata.normalize("NFC", stem))
-    write_lines(out, sorted(w for w in words if plausible(w)))
+# ---------------------------------------------------------------- texts
+
+def catalog_strings(path):
+    """The translations of a gettext catalog (never its English msgids)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    order = "<" if struct.unpack("<I", data[:4])[0] == 0x950412DE else ">"
+    count, _, translations = struct.unpack(order + "III", data[8:20])
+    for i in range(1, count):  # entry 0 is the catalog's header
+        length, offset = struct.unpack(order + "II", data[translations + 8 * i:translations + 8 * i + 8])
+        yield data[offset:offset + length].decode("utf-8", "replace").replace("\0", "\n")
 
 
-def hunspell_blocks(path):
-    """hunspell -m / -s answers: for each word a block of "word answer"
-    lines (or the bare word when it has none), blocks split by blank lines."""
-    blocks = {}
-    for line in read_lines(path):
-        if not line:
-            continue
-        word, _, answer = line.partition(" ")
-        answers = blocks.setdefault(word, [])
-        if answer:
-            answers.append(answer)
-    return blocks
+def text_lines(paths):
+    """The lines of the texts as lists of lower-case words. Words written in
+    capitals (function names, acronyms) are left out."""
+    lines = []
+    for path in paths:
+        if path.endswith(".mo"):
+            chunks = catalog_strings(path)
+        else:
+            with open(path, encoding="utf-8", errors="replace") as f:
+                chunks = html.unescape(MARKUP.sub("\n", f.read())).split("\n")
+        for chunk in chunks:
+            words = [normal(t) for t in TOKEN.findall(chunk.replace("~", "").replace("_", ""))
+                     if len(t) == 1 or not t.isupper()]
+            if words:
+                lines.append(words)
+    return lines
 
 
-# hunspell -s is hunspell's stem routine run on hunspell -m's analyses, and
-# nearly all its time goes into generating the base word of a derivation
-# ("ds:"), anew for every form. The steps below do the same with each
-# distinct derivation generated once, which saves a third of the time; the
-# --plain-stems run of make-wordlist gives the same bytes the slow way.
+def text_counts(lines, hungarian, english):
+    """How often each form occurs in the Hungarian lines: those with more
+    words only Hungarian knows than words only English knows (the help has
+    untranslated passages, and words such as "in" or "is" are both)."""
+    counts = collections.Counter()
+    for words in lines:
+        only_hungarian = sum(w in hungarian and w not in english for w in words)
+        only_english = sum(w in english and w not in hungarian for w in words)
+        if only_hungarian > only_english:
+            counts.update(w for w in words if plausible(w))
+    return counts
+
+
+# ------------------------------------------------------------- hunspell
+
+def hunspell(mode, words, aff_base, jobs):
+    """hunspell MODE over the words, spread over `jobs` processes. For -G
+    the accepted words; for -m a dict of word -> analyses (possibly none)."""
+    words = sorted(words)
+    if not words:
+        return set() if mode == "-G" else {}
+    size = (len(words) + jobs - 1) // jobs
+    env = {"LC_ALL": "C.UTF-8", "PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": os.environ.get("HOME", "/")}
+    procs = []
+    for i in range(0, len(words), size):
+        p = subprocess.Popen(["hunspell", "-d", aff_base, "-p", os.path.join(os.environ.get("HOME", "/"), "personal"),
+                              "-i", "utf-8", mode], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env)
+        procs.append((p, "".join(w + "\n" for w in words[i:i + size]).encode()))
+    # Each slice is fed from its own thread so that no pipe fills up.
+    import threading
+    outputs = [None] * len(procs)
+
+    def run(k):
+        outputs[k] = procs[k][0].communicate(procs[k][1])[0].decode("utf-8", "replace")
+    threads = [threading.Thread(target=run, args=(k,)) for k in range(len(procs))]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    for p, _ in procs:
+        if p.returncode:
+            sys.exit("wordlist.py: hunspell failed")
+    if mode == "-G":
+        return {line for out in outputs for line in out.split("\n") if line}
+    analyses = {}
+    for out in outputs:
+        for line in out.split("\n"):
+            if not line:
+                continue
+            word, _, answer = line.partition(" ")
+            found = analyses.setdefault(word, [])
+            if answer.strip():
+                found.append(answer.strip())
+    return analyses
+
+
+# ----------------------------------------------------------- morphology
+
+def segments(analysis):
+    """An analysis cut into its compound parts ("pa:"), the last holding
+    the stem, the part of speech and the suffixes."""
+    parts = re.split(r"(?=\bpa:)", analysis)
+    return [p for p in parts if p.strip()] or [analysis]
+
 
 def field(text, tag):
-    """An analysis field's value, as hunspell copies it: up to white space."""
-    at = text.find(tag)
-    if at < 0:
-        return ""
-    return re.match(r"[^ \t\n]*", text[at + len(tag):]).group()
+    m = re.search(r"(?:^|\s)" + re.escape(tag) + r"(\S+)", text)
+    return m.group(1) if m else ""
 
 
-def stem_parts(analysis):
-    """hunspell's stem routine for one analysis: the compound's first parts
-    as written, then for each alternative of the last part either its stem
-    (a string) or, for a derivation, the description hunspell generates the
-    base word from (a tuple of one)."""
-    prefix, last = "", analysis
-    part = last.find("pa:")
-    if part >= 0:
-        nxt = last.find("pa:", part + 1)
-        while nxt >= 0:
-            prefix += field(last[part:], "pa:")
-            part, nxt = nxt, last.find("pa:", nxt + 1)
-        last = last[part:]
-    parts = []
-    for alt in last.replace(" | ", " \v ").split("\v"):
-        if not alt:
+def signature(segment):
+    """The last part's part of speech and its suffix tags, in order."""
+    pos, tags = None, []
+    for t in segment.split():
+        if t.startswith("po:"):
+            pos, tags = t[3:], []
+        elif t.startswith(("is:", "ds:")):
+            tags.append(t)
+    return pos, tuple(tags)
+
+
+def stem_of(analysis):
+    """The stem hunspell's stemmer would give for this analysis: the first
+    parts of a compound as written, the verb prefix, the last stem."""
+    parts = segments(analysis)
+    head = "".join(field(p, "pa:") for p in parts[:-1])
+    last = parts[-1]
+    return head + field(last, "sp:") + field(last, "st:")
+
+
+def derived_pos(pos, tags):
+    """What a derivation makes of its stem: the last ds: tag says."""
+    for t in reversed(tags):
+        if t.startswith("ds:"):
+            for kind in ("noun", "adj", "vrb", "adv"):
+                if t.endswith("_" + kind) or ("(" + kind) in t or t.endswith("_" + kind + "_tr") or \
+                        t.endswith("_" + kind + "_it"):
+                    return kind
+            return "other"
+    return pos
+
+
+def inflection(tags):
+    """The tags after the last derivation."""
+    last = max([i for i, t in enumerate(tags) if t.startswith("ds:")], default=-1)
+    return tags[:last + 1], tags[last + 1:]
+
+
+PROPER = re.compile(r'(?:^|\s)(fl:"|po:noun_prs)')
+
+
+def kind_of(analyses):
+    """abbreviation, proper (made from a name), foreign-marked, or None."""
+    if any("po:abr" in a.split() for a in analyses):
+        return "abbreviation"
+    if analyses and all(PROPER.search(a) for a in analyses):
+        return "proper"
+    return None
+
+
+FINITE_TAGS = ("is:PRES", "is:PAST", "is:SUBJ", "is:COND")
+
+
+def classes_of(analyses):
+    """What the form can be in a phrase, as letters: D article, N noun in
+    the nominative, O a noun or pronoun in the accusative, C a noun in
+    another case or with a possessive, A an adjective or numeral in the
+    nominative, V a finite verb, I an interjection, F any other word."""
+    found = set()
+    for a in analyses:
+        if PROPER.search(a):
             continue
-        if "ds:" in alt:
-            parts.append((alt,))
+        last = segments(a)[-1]
+        pos, tags = signature(last)
+        if pos is None:
+            continue
+        if pos.startswith("det"):
+            found.add("D")
+            continue
+        if pos == "sentint":
+            found.add("I")
+            continue
+        derivation, infl = inflection(tags)
+        made = derived_pos(pos, tags)
+        case = infl[-1] if infl else "is:NOM"
+        if made == "vrb":
+            # Finite: a person's ending, or the bare third person.
+            if infl and infl[-1].startswith(FINITE_TAGS) or not infl and "ts:PRES_INDIC_INDEF_SG_3" in last:
+                found.add("V")
+            else:
+                found.add("F")
+        elif made in ("noun", "noun_pron", "noun_ind") or pos.startswith("noun_ref"):
+            found.add("N" if case == "is:NOM" else "O" if case == "is:ACC" else "C")
+        elif made in ("adj", "adj_num", "adj_wh", "adj_num_wh"):
+            found.add("A" if not infl else "N" if case == "is:NOM" else "O" if case == "is:ACC" else "C")
         else:
-            parts.append(field(alt, "sp:") + field(alt, "st:"))
-    return prefix, parts
+            found.add("F")
+    return "".join(sorted(found)) or "F"
 
 
-def generated_from(derivation):
-    """What hunspell generates a derivation's base word from: the
-    alternative without its inflections (which may also cut the "ds:")."""
-    inflection = derivation.find("is:")
-    return derivation if inflection < 0 else derivation[:inflection]
+# --------------------------------------------------------------- affixes
+
+def condition(text):
+    """A hunspell affix condition as (negated, letters) per position."""
+    items, i = [], 0
+    while i < len(text):
+        ch = text[i]
+        if ch == "[":
+            j = text.index("]", i)
+            body = text[i + 1:j]
+            negated = body.startswith("^")
+            items.append((negated, frozenset(body[1:] if negated else body)))
+            i = j + 1
+        elif ch == ".":
+            items.append(None)
+            i += 1
+        else:
+            items.append((False, frozenset(ch)))
+            i += 1
+    return items
 
 
-def derivations(analyses, out):
-    """One derivation for each description hunspell generates from."""
-    one = {}
-    for found in hunspell_blocks(analyses).values():
-        for analysis in found:
-            for p in stem_parts(analysis)[1]:
-                if isinstance(p, tuple):
-                    key = generated_from(p[0])
-                    one[key] = min(one.get(key, p[0]), p[0])
-    write_lines(out, (one[key] for key in sorted(one)))
+def meets(items, word):
+    n = len(items)
+    if len(word) < n:
+        return False
+    for item, ch in zip(items, word[len(word) - n:]):
+        if item is not None and (ch in item[1]) == item[0]:
+            return False
+    return True
 
 
-def generate(aff, dic, descriptions, out):
-    import ctypes
-    lib = ctypes.CDLL("libhunspell-1.7.so.0")
-    lib.Hunspell_create.restype = ctypes.c_void_p
-    lib.Hunspell_create.argtypes = [ctypes.c_char_p, ctypes.c_char_p]
-    strings = ctypes.POINTER(ctypes.c_char_p)
-    lib.Hunspell_stem2.argtypes = [ctypes.c_void_p, ctypes.POINTER(strings),
-                                   ctypes.POINTER(ctypes.c_char_p), ctypes.c_int]
-    lib.Hunspell_free_list.argtypes = [ctypes.c_void_p, ctypes.POINTER(strings), ctypes.c_int]
-    speller = lib.Hunspell_create(aff.encode(), dic.encode())
+class Affixes:
+    """The suffix rules of hunspell's .aff, with its flag and morphology
+    aliases resolved. Flags are single bytes."""
+
+    def __init__(self, path):
+        with open(path, "rb") as f:
+            raw = f.read().split(b"\n")
+        self.flag_sets, self.morphs = [b""], [""]
+        self.suffixes = collections.defaultdict(list)
+        self.prefixes = collections.defaultdict(list)
+        for line in raw:
+            line = line.rstrip(b"\r")
+            if line.startswith(b"AF "):
+                p = line.split()
+                if len(self.flag_sets) == 1 and len(p) == 2 and p[1].isdigit():
+                    continue  # the count
+                self.flag_sets.append(p[1])
+            elif line.startswith(b"AM "):
+                text = line[3:].decode("utf-8", "replace")
+                if len(self.morphs) == 1 and text.strip().isdigit():
+                    continue
+                self.morphs.append(text)
+            elif line.startswith((b"SFX ", b"PFX ")):
+                p = line.split()
+                if len(p) == 4 and p[2] in (b"Y", b"N") and p[3].isdigit():
+                    continue  # a rule's header
+                flag, strip, add = p[1][0], p[2], p[3]
+                morph = b" ".join(p[5:]).decode("utf-8", "replace")
+                if morph.isdigit():
+                    morph = self.morphs[int(morph)]
+                follows = b""
+                if b"/" in add:
+                    add, follows = add.split(b"/", 1)
+                    if follows.isdigit():
+                        follows = self.flag_sets[int(follows)]
+                entry = ("" if strip == b"0" else strip.decode(), "" if add == b"0" else add.decode(),
+                         condition(p[4].decode("utf-8", "replace") if len(p) > 4 else "."),
+                         bytes(follows), tuple(t for t in morph.split() if t.startswith(("is:", "ds:"))))
+                (self.suffixes if p[0] == b"SFX" else self.prefixes)[flag].append(entry)
+
+    def flags(self, text):
+        return self.flag_sets[int(text)] if text.isdigit() else text
+
+    def entries(self, dic):
+        """The .dic's entries as (word, flags, morphology)."""
+        with open(dic, "rb") as f:
+            raw = f.read().split(b"\n")
+        for line in raw[1:]:
+            if not line:
+                continue
+            morph = ""
+            if b"\t" in line:
+                line, m = line.split(b"\t", 1)
+                m = m.decode("utf-8", "replace").strip()
+                morph = self.morphs[int(m)] if m.isdigit() else m
+            word, flags = line.rsplit(b"/", 1) if b"/" in line else (line, b"")
+            yield word.decode("utf-8", "replace"), bytes(self.flags(flags)), morph
+
+
+NEEDAFFIX = ord("u")
+
+
+class Paradigms:
+    """The forms of a dictionary entry whose signatures (part of speech,
+    then suffix tags) are among those allowed; one or two suffixes deep, as
+    hunspell's own rules go."""
+
+    def __init__(self, affixes, allowed):
+        self.affixes, self.allowed = affixes, allowed
+        self.leading = set()
+        for pos, tags in allowed:
+            for i in range(len(tags) + 1):
+                self.leading.add((pos, tags[:i]))
+        self.cache = {}
+
+    def rules(self, flag, pos, tags):
+        key = (flag, pos, tags)
+        found = self.cache.get(key)
+        if found is None:
+            found = [e for e in self.affixes.suffixes.get(flag, ()) if (pos, tags + e[4]) in self.leading]
+            self.cache[key] = found
+        return found
+
+    def forms(self, word, flags, pos, tags):
+        out = []
+        if (pos, tags) in self.allowed and NEEDAFFIX not in flags:
+            out.append((word, tags))
+        for flag in flags:
+            for strip, add, cond, follows, more in self.rules(flag, pos, tags):
+                if strip and not word.endswith(strip) or not meets(cond, word):
+                    continue
+                one = tags + more
+                form = word[:len(word) - len(strip)] + add
+                if (pos, one) in self.allowed:
+                    out.append((form, one))
+                for flag2 in follows:
+                    for strip2, add2, cond2, _, more2 in self.rules(flag2, pos, one):
+                        if (pos, one + more2) not in self.allowed:
+                            continue
+                        if strip2 and not form.endswith(strip2) or not meets(cond2, form):
+                            continue
+                        out.append((form[:len(form) - len(strip2)] + add2, one + more2))
+        return out
+
+
+# ---------------------------------------------------------------- build
+
+# How far generation goes, all measured on the forms the web text shows (a
+# suffix is generated where the web shows it with enough of the words of
+# its kind, so it is productive): an inflection shown with at least this
+# share of the words of its kind, for the lemmas at least this common; a
+# derivation shown with at least this share, for every attested lemma; the
+# verb prefixes the web shows with most verbs, before the common verbs.
+INFLECTION_SHARE = 0.04
+DERIVATION_SHARE = 0.05
+COMMON_FAMILY = 10
+VERB_PREFIXES = 12
+GENERATED_KINDS = ("noun", "adj", "vrb", "adj_num")
+
+
+def choose_suffixes(analyses):
+    inflections = collections.defaultdict(collections.Counter)
+    derivations = collections.defaultdict(collections.Counter)
+    prefixes = collections.Counter()
+    for word in sorted(analyses):
+        found = analyses[word]
+        seen = set()
+        for a in found:
+            pos, tags = signature(segments(a)[-1])
+            if pos not in GENERATED_KINDS:
+                continue
+            derivation, infl = inflection(tags)
+            seen.add((pos, derivation, derived_pos(pos, tags), infl))
+        for pos, derivation, made, infl in seen:
+            inflections[made][infl] += 1 / len(seen)
+            derivations[pos][derivation] += 1 / len(seen)
+        if found and "ip:PREF" in found[0] and "po:vrb" in found[0] and field(found[0], "sp:"):
+            prefixes[field(found[0], "sp:")] += 1
+
+    def productive(counter, share, depth):
+        whole = counter[()]
+        return {k for k, n in counter.items() if len(k) <= depth and n >= share * whole}
+    allowed_infl = {made: productive(inflections[made], INFLECTION_SHARE, 3) for made in GENERATED_KINDS}
+    allowed_der = {pos: productive(derivations[pos], DERIVATION_SHARE, 1) for pos in GENERATED_KINDS}
+    chosen = sorted(prefixes.items(), key=lambda kv: (-kv[1], kv[0]))[:VERB_PREFIXES]
+    return allowed_infl, allowed_der, [p for p, _ in chosen]
+
+
+def generate(affixes, dic, lemmas, analyses, family, attested, allowed_infl, allowed_der, verb_prefixes):
+    """Forms of the lemmas: the productive derivations of each attested
+    plain lemma, the common inflections of the common lemmas and of their
+    attested derived words, and the commonest verb prefixes before the
+    common verbs. Returns form -> (lemma, kind)."""
+    sigs = set()
+    for pos in GENERATED_KINDS:
+        for d in allowed_der[pos]:
+            sigs.add((pos, d))
+        for d in allowed_der[pos] | {()}:
+            for infl in allowed_infl.get(derived_pos(pos, d), set()):
+                sigs.add((pos, d + infl))
+    paradigms = Paradigms(affixes, sigs)
+    heads = collections.defaultdict(list)
+    for word, flags, morph in affixes.entries(dic):
+        if word and " " not in word:
+            pos, tags = signature(morph)
+            heads[word].append((flags, pos, tags))
+    made = {}
+    prefixable = ord("X")
+    for lemma in sorted(lemmas):
+        # Common: of a common stem, and seen itself unless a plain lemma.
+        common = family.get(lemma, 0) >= COMMON_FAMILY
+        for a in analyses.get(lemma, ()):
+            last = segments(a)[-1]
+            head = field(last, "st:")
+            pos, tags0 = signature(last)
+            derivation, infl0 = inflection(tags0)
+            # A lemma form: the bare word, or a word of one productive derivation.
+            if pos not in GENERATED_KINDS or infl0 or derivation not in allowed_der[pos] | {()}:
+                continue
+            if derivation and (not common or lemma not in attested):
+                continue
+            found = False
+            for flags, hpos, htags in heads.get(head, ()):
+                if hpos != pos:
+                    continue
+                forms = paradigms.forms(head, flags, hpos, htags)
+                base = [f for f, t in forms if t == tags0 and lemma.endswith(f)]
+                if not base and tags0 == htags and lemma.endswith(head):
+                    base = [head]
+                if not base:
+                    continue
+                lead = lemma[:len(lemma) - len(base[0])]
+                n = len(tags0)
+                for form, tags in forms:
+                    if tags[:n] != tags0 or tags == tags0:
+                        continue
+                    kind = "inflected" if inflection(tags)[1] else "derived"
+                    if kind == "inflected" and not common:
+                        continue
+                    made.setdefault(lead + form, (lemma, kind))
+                if common and not lead and pos == "vrb" and not tags0 and prefixable in flags \
+                        and "ip:PREF" not in a and "pa:" not in a:
+                    for prefix in verb_prefixes:
+                        made.setdefault(prefix + lemma, (lemma, "prefixed"))
+                found = True
+                break
+            if found:
+                break
+    return made
+
+
+CLOSED = re.compile(r"po:(det_def|det_indef|det|con|post|neg|prv|adv|noun_pron|adj_wh|adj_num_wh|noun_ind)(\s|$)")
+# The dictionary's "particles" are the pieces of Latin and English phrases
+# (et, in, non, pro, status); "de" is a conjunction as well.
+FOREIGN_PART = re.compile(r"po:part(\s|$)")
+
+
+def cost_of(family, scale, count, web, generated, kind, closed, interjection, foreign):
+    """How uncommon a form is: the commonest near 0, growing as the form is
+    rarer. A stand-in for a frequency, which no Debian package has for
+    Hungarian: how many forms of its stem the web text shows (against what
+    is usual for its part of speech), how often the form occurs in Debian's
+    Hungarian texts, whether the web shows the form itself, and what it is.
+    The small closed classes (articles, conjunctions, pronouns,
+    postpositions) are judged by the texts alone."""
+    if closed:
+        return max(1, round(50 - 4 * min(math.log2(1 + count), 10)))
+    cost = 100 - max(-20, min(60, 10 * math.log2(max(family, 1) / scale))) - 4 * min(math.log2(1 + count), 8)
+    cost += 0 if web else (12 if count else 25)
+    cost += {"inflected": 8, "derived": 8, "prefixed": 12}.get(kind, 0)
+    if interjection:
+        cost += 40
+    if foreign:
+        cost += 60
+    return max(1, min(250, round(cost)))
+
+
+# How often the texts must use a closed-class word to trust it as Hungarian.
+CLOSED_EVIDENCE = 25
+
+# What a part of speech's family usually is: verbs have many more forms.
+FAMILY_SCALE = {"vrb": 16}
+
+
+def build(aff, dic, tesseract, aspell, english, texts, out, jobs=None):
+    jobs = jobs or os.cpu_count() or 2
+    base = aff[:-4]
+    affixes = Affixes(aff)
+
+    web = {w for w in (normal(x) for x in read_lines(tesseract)) if plausible(w)}
+    stems_dic = {w for w, _, _ in affixes.entries(dic)}
+    stems_dic = {w for w in (normal(x) for x in stems_dic if x and x == x.lower()) if plausible(w)}
+    english_words = {normal(x) for x in read_lines(english) if x == x.lower()}
+    lines_of_text = text_lines(read_lines(texts))
+    in_texts = {w for words in lines_of_text for w in words if plausible(w)}
+    log(f"{len(web)} web forms, {len(stems_dic)} dictionary stems, {len(in_texts)} forms in the texts")
+
+    # What hunspell knows as written, with its analyses.
+    seen = sorted(web | stems_dic | in_texts)
+    analyses = hunspell("-m", seen, base, jobs)
+    accepted = hunspell("-G", [w for w in seen if analyses.get(w)], base, jobs)
+    counts = text_counts(lines_of_text, accepted, english_words)
+    in_texts = set(counts)
+    analyses = {w: a for w, a in analyses.items() if w in web or w in stems_dic or w in in_texts}
+    analyses = {w: a for w, a in analyses.items() if w in accepted and not kind_of(a)}
+    log(f"{len(analyses)} of them accepted")
+
+    # The family: how many attested forms share a stem (web and texts).
+    stems = {w: sorted({stem_of(a) for a in found} - {""}) for w, found in analyses.items()}
+    family_of_stem = collections.Counter()
+    for w in sorted(stems):
+        for s in stems[w]:
+            family_of_stem[s] += 1
+
+    # Which suffixes and prefixes are productive, by the web text's own use.
+    allowed_infl, allowed_der, prefixes = choose_suffixes(analyses)
+    log("derivations: " + "; ".join(f"{p} {sorted(' '.join(d) for d in ds if d)}"
+                                    for p, ds in sorted(allowed_der.items())))
+    log("inflections: " + ", ".join(f"{p} {len(i)}" for p, i in sorted(allowed_infl.items()))
+        + "; prefixes: " + " ".join(prefixes))
+
+    def productive_lemma(analysis):
+        pos, tags = signature(segments(analysis)[-1])
+        derivation, infl = inflection(tags)
+        return pos in GENERATED_KINDS and not infl and derivation in allowed_der[pos] | {()}
+
+    # Lemmas: the stems of what was seen, and those of aspell's roots that
+    # are plain or of a productive derivation (its others are rarely words).
+    roots = {w for w in (normal(x.split("/", 1)[0]) for x in read_lines(aspell)) if plausible(w)}
+    new = sorted(({s for found in stems.values() for s in found if plausible(s)} | roots) - set(analyses))
+    more = hunspell("-m", new, base, jobs)
+    accepted = hunspell("-G", [w for w in new if more.get(w)], base, jobs)
+    lemmas_added = {}
+    for w in new:
+        found = more.get(w)
+        if w not in accepted or not found or kind_of(found):
+            continue
+        if w in roots and w not in family_of_stem and not any(productive_lemma(a) for a in found):
+            continue
+        lemmas_added[w] = found
+    log(f"{len(lemmas_added)} lemmas added from stems and aspell's roots")
+
+    def family(w, found):
+        return max([family_of_stem.get(s, 0) for s in {stem_of(a) for a in found}] + [1])
+
+    every = dict(analyses)
+    every.update(lemmas_added)
+    families = {w: family(w, found) for w, found in every.items()}
+
+    # Generated forms: as far as the web text's own use goes.
+    made = generate(affixes, dic, sorted(every), every, families, set(analyses), allowed_infl, allowed_der, prefixes)
+    fresh = sorted(w for w in made if w not in every and plausible(w))
+    log(f"{len(fresh)} forms generated")
+    gen_analyses = hunspell("-m", fresh, base, jobs)
+    gen_accepted = hunspell("-G", [w for w in fresh if gen_analyses.get(w)], base, jobs)
+    generated = {}
+    for w in fresh:
+        found = gen_analyses.get(w)
+        if w in gen_accepted and found and not kind_of(found):
+            generated[w] = found
+    log(f"{len(generated)} generated forms accepted")
+
     lines = []
-    for description in read_lines(descriptions):
-        # The stem routine on this one derivation does exactly what it does
-        # for it inside a whole analysis: generate, nothing else.
-        desc = (ctypes.c_char_p * 1)(description.encode())
-        found = strings()
-        n = lib.Hunspell_stem2(speller, ctypes.byref(found), desc, 1)
-        lines.append("\t".join(found[i].decode() for i in range(n)))
-        lib.Hunspell_free_list(speller, ctypes.byref(found), n)
-    write_lines(out, lines)
-
-
-def stems(analyses, descriptions, generated, out):
-    made = {generated_from(d): g
-            for d, g in zip(read_lines(descriptions), read_lines(generated), strict=True)}
-    lines = []
-    for word, found in sorted(hunspell_blocks(analyses).items()):
-        result = []
-        for analysis in found:
-            prefix, parts = stem_parts(analysis)
-            for p in parts:
-                if isinstance(p, tuple):
-                    base = made[generated_from(p[0])]
-                    bases = base.split("\t") if base else []
-                else:
-                    bases = [p]
-                result += [prefix + b for b in bases if prefix + b]
-        lines += [f"{word} {s}" for s in dict.fromkeys(result)] or [word]
-        lines.append("")
-    write_lines(out, lines)
-
-
-def finish(analyses, stems, out):
-    analysed = hunspell_blocks(analyses)
-    # Abbreviations with a vowel (min, log) survive the letter tests; the
-    # dictionary marks them.
-    forms = sorted(w for w, found in analysed.items()
-                   if not any("po:abr" in a.split() for a in found))
-    stems_of = hunspell_blocks(stems)
-    missing = [w for w in forms if w not in stems_of]
-    if missing:
-        sys.exit(f"wordlist.py: no stems for {missing[:5]}")
-    # How many listed forms each stem has: the stand-in for a frequency,
-    # which no Debian package has for Hungarian.
-    family = {}
-    for w in forms:
-        for s in set(stems_of[w]):
-            family[s] = family.get(s, 0) + 1
-    write_lines(out, (f"{w}\t{max((family[s] for s in stems_of[w]), default=1)}"
-                      for w in forms))
+    for w in sorted(set(every) | set(generated)):
+        found = every.get(w) or generated[w]
+        lemma, kind = made.get(w, (w, None))
+        first = signature(segments(found[0])[-1])
+        if kind is None:
+            derivation, infl = inflection(first[1])
+            kind = "inflected" if infl else "derived" if derivation else None
+        fam = families.get(lemma) or family(w, found)
+        classes = classes_of(found)
+        count = counts.get(w, 0)
+        # A closed-class word the Hungarian texts hardly use is a foreign
+        # one the dictionary took in (non, sic, in).
+        closed = count >= CLOSED_EVIDENCE and any(CLOSED.search(a) for a in found)
+        foreign = (w in english_words and fam <= 12 and count < CLOSED_EVIDENCE) or \
+            (any(FOREIGN_PART.search(a) for a in found) and not closed)
+        cost = cost_of(fam, FAMILY_SCALE.get(first[0], 4), count, w in web, w in generated, kind, closed,
+                       classes == "I", foreign)
+        lines.append(f"{w}\t{cost}\t{classes}")
+    with open(out, "w", encoding="utf-8", newline="\n") as f:
+        # The count first, so that a reader tells a list cut short.
+        f.write(f"#\t{len(lines)}\n")
+        f.writelines(line + "\n" for line in lines)
+    log(f"{len(lines)} forms written")
 
 
 if __name__ == "__main__":
-    steps = {"candidates": candidates, "derivations": derivations,
-             "generate": generate, "stems": stems, "finish": finish}
-    step = steps.get(sys.argv[1] if len(sys.argv) > 1 else "")
-    if step is None or len(sys.argv) != step.__code__.co_argcount + 2:
+    if len(sys.argv) == 9 and sys.argv[1] == "build":
+        build(*sys.argv[2:])
+    else:
         sys.exit(__doc__)
-    step(*sys.argv[2:])
