@@ -1,6 +1,7 @@
 #include "app/appsetup.h"
 #include "app/forms.h"
 #include "app/program.h"
+#include "finder/commandline.h"
 #include "startup/indit.h"
 #include "startup/resources.h"
 
@@ -10,6 +11,14 @@
 int main(int argc, char *argv[])
 {
     program::useUtf8Locale();
+    // The finder from the command line needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (commandline::wanted(arguments)) {
+        QCoreApplication app(argc, argv);
+        return commandline::run(QCoreApplication::arguments());
+    }
     program::preferXcbOnWayland();
     QApplication app(argc, argv);
     appsetup::init();

@@ -68,13 +68,18 @@ kereso::kereso() : Form(Id)
     Label3 = controls::label(this, QStringLiteral("Legfeljebb szó:"), 120, 1740, 1680, 255);
     Spin1 = spin(this, 1800, 1680, 1, 5, 3);
     Label4 = controls::label(this, QStringLiteral("Legalább betű:"), 2760, 1740, 1500, 255);
-    Spin2 = spin(this, 4245, 1680, 1, 9, 2);
+    Spin2 = spin(this, 4245, 1680, 1, 9, 1);
     Check1 = new QCheckBox(QStringLiteral("A kiinduló szavak is"), this);
     Check1->setGeometry(twips::toPx(120, 2220, 4860, 255));
     Label5 = controls::label(this, QString(), 120, 2700, 4860, 255);
     List1 = list(this, 120, 2940, 4860, 3000);
     Label6 = controls::label(this, QString(), 120, 6120, 4860, 255);
     List2 = list(this, 120, 6360, 4860, 4200);
+    List1->setToolTip(QStringLiteral("A leghosszabb szavak elöl, egy hosszon belül a gyakoribbak."));
+    List2->setToolTip(QStringLiteral(
+        "Elöl a gyakori szavakból álló, mondatként is olvasható anagrammák: a névelő a főnév előtt, "
+        "a melléknév a főnév előtt, az ige az alanyával vagy a tárgyával. Minden további szó és minden "
+        "ritkább szó hátrébb sorol."));
     Label7 = controls::label(this, QString(), 120, 10680, 4860, 510);
     Label7->setWordWrap(true);
     Command1 = controls::button(this, QStringLiteral("Bezárás"), 3885, 11310, 1095, 375);

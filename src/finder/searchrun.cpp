@@ -6,13 +6,13 @@ using namespace finder;
 
 SearchRun::SearchRun(const QString &listPath, QObject *parent) : QObject(parent)
 {
-    list_ = QtConcurrent::run([listPath]() -> std::shared_ptr<const WordList> {
-        QString error;
+    list_ = QtConcurrent::run([listPath]() -> Loaded {
+        WordList::Fault fault = WordList::Fault::None;
         try {
-            std::optional<WordList> list = WordList::load(listPath, &error);
-            return list ? std::make_shared<const WordList>(std::move(*list)) : nullptr;
+            std::optional<WordList> list = WordList::load(listPath, &fault);
+            return {list ? std::make_shared<const WordList>(std::move(*list)) : nullptr, fault};
         } catch (const std::exception &) { // no memory for the index: no list
-            return nullptr;
+            return {nullptr, WordList::Fault::Unreadable};
         }
     });
 }
@@ -58,7 +58,7 @@ void SearchRun::start(const Query &query)
     cancel_ = stop;
     running_ = true;
     const quint64 generation = generation_;
-    const QFuture<std::shared_ptr<const WordList>> list = list_;
+    const QFuture<Loaded> list = list_;
     searches_.push_back(QtConcurrent::run([this, query, stop, generation, list] {
         try {
             work(query, *stop, generation, list.result());
@@ -72,15 +72,17 @@ void SearchRun::start(const Query &query)
 }
 
 // On a worker thread: touches nothing of this object but post().
-void SearchRun::work(const Query &query, const std::atomic<bool> &stop, quint64 generation,
-                     const std::shared_ptr<const WordList> &list)
+void SearchRun::work(const Query &query, const std::atomic<bool> &stop, quint64 generation, const Loaded &loaded)
 {
     if (stop)
         return;
+    const std::shared_ptr<const WordList> &list = loaded.list;
     if (!list) {
-        post(generation, [this] {
+        const QString message = loaded.fault == WordList::Fault::Damaged ? finder::damagedListMessage()
+                                                                         : finder::unreadableListMessage();
+        post(generation, [this, message] {
             running_ = false;
-            emit failed(QStringLiteral("A szólista (szavak.txt) nem olvasható."));
+            emit failed(message);
         });
         return;
     }
@@ -95,18 +97,14 @@ void SearchRun::work(const Query &query, const std::atomic<bool> &stop, quint64 
     }
     std::vector<Found> words;
     for (const int32_t w : search.words())
-        words.push_back({rankWord(*list, w), {list->word(w)}});
+        words.push_back(rankWord(*list, w));
     post(generation, [this, words = std::move(words)] { emit wordsFound(words); });
     const QStringList contained = search.contained();
     search.anagrams([&](std::vector<Anagram> &&batch) {
         std::vector<Found> found;
         found.reserve(batch.size());
-        for (const Anagram &a : batch) {
-            Found f{rankAnagram(*list, a, contained), contained};
-            for (const int32_t w : a.words)
-                f.words << list->word(w);
-            found.push_back(std::move(f));
-        }
+        for (const Anagram &a : batch)
+            found.push_back(rankAnagram(*list, a, contained));
         post(generation, [this, found = std::move(found)] { emit anagramsFound(found); });
     }, stop);
     if (!stop)

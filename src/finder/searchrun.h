@@ -14,11 +14,7 @@
 #include <vector>
 
 // What a list shows of one result, and what it lays out on the board.
-struct Found
-{
-    finder::Rank rank;
-    QStringList words;
-};
+using Found = finder::Ranked;
 
 class SearchRun : public QObject
 {
@@ -41,10 +37,15 @@ signals:
 
 private:
     void post(quint64 generation, std::function<void()> deliver);
-    void work(const finder::Query &query, const std::atomic<bool> &stop, quint64 generation,
-              const std::shared_ptr<const finder::WordList> &list);
+    // The list, or why there is none.
+    struct Loaded
+    {
+        std::shared_ptr<const finder::WordList> list;
+        finder::WordList::Fault fault = finder::WordList::Fault::None;
+    };
+    void work(const finder::Query &query, const std::atomic<bool> &stop, quint64 generation, const Loaded &loaded);
 
-    QFuture<std::shared_ptr<const finder::WordList>> list_;
+    QFuture<Loaded> list_;
     std::vector<QFuture<void>> searches_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     quint64 generation_ = 0;

@@ -1,6 +1,8 @@
 // The finder counts letters exactly and finds every word and every anagram once, within the limits asked for.
 
+#include "finder/listtext.h"
 #include "finder/rules/layout.h"
+#include "finder/rules/phrase.h"
 #include "finder/rules/search.h"
 
 #include <QRandomGenerator>
@@ -12,10 +14,10 @@ using namespace finder;
 
 static WordList listOf(const QStringList &words)
 {
-    QByteArray text;
-    for (const QString &w : words)
-        text += w.toUtf8() + "\t1\n";
-    return WordList::parse(text);
+    std::optional<WordList> list = WordList::parse(listText(words));
+    if (!list)
+        qFatal("not a list");
+    return std::move(*list);
 }
 
 // An anagram as sorted words joined by spaces, the must-contain words among them.
@@ -91,6 +93,35 @@ private slots:
         QCOMPARE(found, words);
     }
 
+    // Each of the game's 35 letters is read by the list's reader as the same letter the query counts, in either case
+    // and composed or not: a list word of the letter is found from the letter and from nothing else.
+    void everyLetterReadAlike_data()
+    {
+        QTest::addColumn<QString>("letter");
+        const QString all = QStringLiteral("aábcdeéfghiíjklmnoóöőpqrstuúüűvwxyz");
+        for (const QChar c : all)
+            QTest::newRow(QString(c).toUtf8()) << QString(c);
+    }
+    void everyLetterReadAlike()
+    {
+        QFETCH(QString, letter);
+        const QString all = QStringLiteral("aábcdeéfghiíjklmnoóöőpqrstuúüűvwxyz");
+        QStringList words;
+        for (const QChar c : all)
+            words << QString(c) + QStringLiteral("qx"); // the letter with a marker, so that each word stands alone
+        const WordList list = listOf(words);
+        for (const QString &query : {letter, letter.toUpper(), letter.normalized(QString::NormalizationForm_D),
+                                     letter.toUpper().normalized(QString::NormalizationForm_D)}) {
+            Query q;
+            q.letters = query + QStringLiteral("qx");
+            QStringList found;
+            for (const int32_t w : Search(list, q).words())
+                if (list.length(w) == 3)
+                    found << list.word(w);
+            QCOMPARE(found, QStringList{letter + QStringLiteral("qx")});
+        }
+    }
+
     // The search against every multiset of words, on small random lists over a few letters, accents among them.
     void everyAnagramOnce_data()
     {
@@ -112,14 +143,18 @@ private slots:
         QStringList words;
         while (words.size() < 60) {
             QString w;
-            for (int n = 1 + int(rng.bounded(5)); n > 0; --n)
+            for (int n = 1 + int(rng.bounded(4)); n > 0; --n)
                 w += alphabet[int(rng.bounded(alphabet.size()))];
-            if (!words.contains(w))
+            // Words of the same letters come in twos and threes, where an anagram can be spelled several ways.
+            for (int turn = 0; turn < 3 && !words.contains(w); ++turn) {
                 words << w;
+                std::rotate(w.begin(), w.begin() + 1, w.end());
+            }
         }
+        // A phrase of doubled words, so that an anagram may use a word, or a class, twice.
         QString phrase;
-        for (int n = 6 + int(rng.bounded(4)); n > 0; --n)
-            phrase += alphabet[int(rng.bounded(alphabet.size()))];
+        for (int n = 2 + int(rng.bounded(2)); n > 0; --n)
+            phrase += words[int(rng.bounded(words.size()))].repeated(2);
         std::set<QString> expected;
         QStringList chosen;
         brute(words, countLetters(phrase), 0, maxWords, minLength, chosen, expected);
@@ -167,24 +202,125 @@ private slots:
         std::vector<Anagram> all;
         search.anagrams([&](std::vector<Anagram> &&batch) { all.insert(all.end(), batch.begin(), batch.end()); }, cancel);
         std::stable_sort(all.begin(), all.end(), [&](const Anagram &a, const Anagram &b) {
-            return rankAnagram(list, a, search.contained()) < rankAnagram(list, b, search.contained());
+            return rankAnagram(list, a, search.contained()).rank < rankAnagram(list, b, search.contained()).rank;
         });
         for (const Anagram &a : all)
             found << spelled(list, a, search.contained());
         QCOMPARE(found, anagrams);
     }
 
-    void ranking()
+    // On the shipped list, where the same class and the same word come up twice, each set of words comes out once.
+    void eachSetOnceOnTheRealList_data()
     {
-        // Fewest words, two-letter words last, the longest word, the more common.
-        const WordList list = WordList::parse("ab\t9\nabcd\t1\nabcde\t2\nfghij\t5\nklmno\t1\n");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<int>("maxWords");
+        QTest::newRow("Szabó Magda regényei, up to 4 words") << "Szabó Magda regényei" << 4;
+        QTest::newRow("Petőfi Sándor, up to 5 words") << "Petőfi Sándor" << 5;
+    }
+    void eachSetOnceOnTheRealList()
+    {
+        QFETCH(QString, phrase);
+        QFETCH(int, maxWords);
+        const std::optional<WordList> list = WordList::load(QStringLiteral(MORVALIN_WORDLIST));
+        QVERIFY(list);
+        Query q;
+        q.letters = phrase;
+        q.maxWords = maxWords;
+        q.allowStarting = true;
+        const QStringList found = anagramsOf(*list, q);
+        QVERIFY(found.size() > 1000);
+        const std::set<QString> distinct(found.begin(), found.end());
+        QCOMPARE(qsizetype(distinct.size()), found.size());
+        for (const QString &a : found) // and each one spells the phrase exactly
+            QVERIFY2(countLetters(a) == countLetters(phrase), qPrintable(a));
+    }
+
+    // Single words: the longest first, then the commonest.
+    void wordOrder()
+    {
+        const WordList list = listOf({"ab\t9\tN", "abcd\t80\tN", "abcde\t20\tN", "fghij\t5\tN", "klmno\t90\tN"});
         QStringList ordered;
         Query q;
         q.letters = QStringLiteral("abcdefghijklmno");
-        q.minLength = 1;
         for (const int32_t w : Search(list, q).words())
             ordered << list.word(w);
         QCOMPARE(ordered, QStringList({"fghij", "abcde", "klmno", "abcd", "ab"}));
+    }
+
+    // On the shipped list, of two anagrams of the same letters, the one a person would pick comes first.
+    void personPicks_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("then");
+        QTest::newRow("common words before rare ones") << "falu tó" << "tufa ól";
+        QTest::newRow("common words before rare ones, 2") << "anyja során" << "sara nyájon";
+        QTest::newRow("an interjection last") << "falu tó" << "ó falut";
+        QTest::newRow("a foreign word last") << "szén pap" << "szén app";
+        QTest::newRow("fewer words where alike common") << "anyja során" << "anyja s áron";
+        QTest::newRow("a phrase before a heap of words") << "a jó mikró" << "jóm óra ki";
+    }
+    void personPicks()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, then);
+        const std::optional<WordList> list = WordList::load(QStringLiteral(MORVALIN_WORDLIST));
+        QVERIFY(list);
+        QCOMPARE(countLetters(first), countLetters(then));
+        const auto ranked = [&](const QString &text) {
+            Anagram a;
+            for (const QString &word : text.split(u' ')) {
+                const int c = list->find(countLetters(word));
+                for (const int32_t w : c >= 0 ? list->wordsOf(c) : std::span<const int32_t>())
+                    if (list->word(w) == word)
+                        a.words.push_back(w);
+            }
+            if (a.words.size() != size_t(text.count(u' ') + 1))
+                qFatal("not on the list: %s", qPrintable(text));
+            return rankAnagram(*list, a, {}).rank;
+        };
+        QVERIFY2(ranked(first) < ranked(then), qPrintable(QString("%1 (%2) after %3 (%4)").arg(first).arg(ranked(first).score)
+                                                                .arg(then).arg(ranked(then).score)));
+    }
+
+    // How words read as a phrase: their order and whether the reading earns or costs.
+    void phrase_data()
+    {
+        QTest::addColumn<QStringList>("words"); // "text classes", classes as the list writes them
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<int>("bonus");
+        using S = PhraseScore;
+        QTest::newRow("article before its noun") << QStringList{"kutya N", "a D"} << "a kutya" << S::Article;
+        QTest::newRow("az before a vowel") << QStringList{"alma N", "az D"} << "az alma" << S::Article;
+        QTest::newRow("a before a vowel: dangling") << QStringList{"alma N", "a D"} << "alma a" << -S::Dangling;
+        QTest::newRow("article, adjective, noun") << QStringList{"alma N", "piros A", "a D"} << "a piros alma"
+                                                  << S::Article + S::Attribute;
+        QTest::newRow("subject, verb, object") << QStringList{"almát O", "kutya N", "eszi V"} << "kutya eszi almát"
+                                               << S::Predicate;
+        QTest::newRow("a word of two classes takes the better") << QStringList{"vár NV", "a D", "ló N"}
+                                                                << "a ló vár" << S::Article + S::Predicate;
+        QTest::newRow("two verbs") << QStringList{"fut V", "ül V", "ló N"} << "ló fut ül" << S::Predicate - S::SecondVerb;
+        QTest::newRow("the adjective as predicate") << QStringList{"jó A", "kor N", "mai A"} << "mai kor jó" << S::Attribute;
+        QTest::newRow("no phrase") << QStringList{"ha F", "sőt F"} << "sőt ha" << 0;
+    }
+    void phrase()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, order);
+        QFETCH(int, bonus);
+        static const QString Letters = QStringLiteral("DNOCAVIF");
+        std::vector<PhraseWord> given;
+        for (const QString &w : words) {
+            uint8_t classes = 0;
+            for (const QChar c : w.section(u' ', 1))
+                classes |= uint8_t(1 << Letters.indexOf(c));
+            given.push_back({w.section(u' ', 0, 0), classes, 50});
+        }
+        const Phrase p = arrange(given);
+        QStringList seen;
+        for (const int i : p.order)
+            seen << given[size_t(i)].text;
+        QCOMPARE(seen.join(u' '), order);
+        QCOMPARE(p.bonus, bonus);
     }
 
     void layOut_data()

@@ -3,6 +3,7 @@
 
 #include "finder/foundlist.h"
 #include "finder/kereso.h"
+#include "finder/listtext.h"
 #include "game/seged.h"
 #include "support/testsupport.h"
 
@@ -34,10 +35,7 @@ class TestKereso : public GuiTest {
 
     // The finder opened from the board of `text`, its list `words`, its first search done.
     kereso &open(const QString &text, const QStringList &words) {
-        QByteArray list;
-        for (const QString &w : words)
-            list += w.toUtf8() + "\t1\n";
-        writeFile(session->folder() + "/szavak.txt", list);
+        writeFile(session->folder() + "/szavak.txt", listText(words));
         board &b = play(text);
         b.openFinder();
         kereso &k = forms::load<kereso>();
@@ -118,6 +116,28 @@ private slots:
         take(k.List1, "alma");
         QCOMPARE(boardState(b), before);
         QCOMPARE(k.Label7->text(), QStringLiteral("Nem fér el az alsó sorban."));
+    }
+
+    // A list that is not whole says so, and nothing is listed from it; the game goes on.
+    void aDamagedListSaysSo_data() {
+        QTest::addColumn<QByteArray>("list");
+        QByteArray random;
+        for (int i = 0; i < 200000; ++i)
+            random += char(quint8(i * 7919 % 251));
+        const QByteArray whole = listText({"alma", "lama", "mal"});
+        QTest::newRow("random bytes") << random;
+        QTest::newRow("cut short") << whole.left(whole.size() - 4);
+        QTest::newRow("a line lost") << whole.left(whole.lastIndexOf('\n', whole.size() - 2) + 1);
+    }
+    void aDamagedListSaysSo() {
+        QFETCH(QByteArray, list);
+        writeFile(session->folder() + "/szavak.txt", list);
+        board &b = play("alma");
+        b.openFinder();
+        kereso &k = forms::load<kereso>();
+        QTRY_COMPARE(k.Label7->text(), QStringLiteral("A szólista sérült vagy hiányos"));
+        QCOMPARE(k.words()->rowCount() + k.anagrams()->rowCount(), 0);
+        QVERIFY(b.isVisible());
     }
 
     void shuffleKeepsTheSlots() {

@@ -1,5 +1,7 @@
 #include "finder/rules/search.h"
 
+#include "finder/rules/phrase.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -48,7 +50,11 @@ Search::Search(const WordList &list, const Query &query) : list_(list), query_(q
     }
 
     const int minLength = std::max(1, query.minLength);
-    for (int c = 0; c < list.classCount(); ++c) {
+    const std::span<const uint64_t> masks = list.masks();
+    const uint64_t outside = ~rest_.mask;
+    for (int c = 0; c < int(masks.size()); ++c) {
+        if (masks[size_t(c)] & outside)
+            continue;
         const Counts &letters = list.letters(c);
         if (letters.total() >= minLength && rest_.holds(letters))
             candidates_.push_back(c);
@@ -66,12 +72,10 @@ std::vector<int32_t> Search::words() const
     // As rankWord orders them, without making their texts.
     std::sort(found.begin(), found.end(), [&](int32_t a, int32_t b) {
         const int la = list_.length(a), lb = list_.length(b);
-        if ((la <= 2) != (lb <= 2))
-            return lb <= 2;
         if (la != lb)
             return la > lb;
-        if (list_.family(a) != list_.family(b))
-            return list_.family(a) > list_.family(b);
+        if (list_.cost(a) != list_.cost(b))
+            return list_.cost(a) < list_.cost(b);
         return list_.textBefore(a, b);
     });
     return found;
@@ -254,41 +258,49 @@ void Search::anagrams(const Batch &deliver, const std::atomic<bool> &cancel, siz
 
 bool Rank::operator<(const Rank &o) const
 {
+    if (score != o.score)
+        return score < o.score;
     if (words != o.words)
         return words < o.words;
-    if (twoLetter != o.twoLetter)
-        return !twoLetter;
-    if (longest != o.longest)
-        return longest > o.longest;
-    if (rarest != o.rarest)
-        return rarest > o.rarest;
     return text < o.text;
 }
 
-Rank rankWord(const WordList &list, int32_t word)
+Ranked rankWord(const WordList &list, int32_t word)
 {
-    const int length = list.length(word);
-    return {1, length <= 2, length, list.family(word), list.word(word)};
+    const QString text = list.word(word);
+    // Longest first, then the commonest: the same order as Search::words().
+    return {{(255 - list.length(word)) * 256 + list.cost(word), 1, text}, {text}};
 }
 
-Rank rankAnagram(const WordList &list, const Anagram &anagram, const QStringList &contained)
+// A must-contain word as the list knows it; one it does not know counts as
+// an uncommon word of no class.
+static PhraseWord known(const WordList &list, const QString &text)
 {
-    Rank r;
-    r.words = int(anagram.words.size() + contained.size());
-    r.rarest = std::numeric_limits<int>::max();
-    QStringList texts = contained;
-    for (const int32_t w : anagram.words) {
-        const int length = list.length(w);
-        r.twoLetter = r.twoLetter || length <= 2;
-        r.longest = std::max(r.longest, length);
-        r.rarest = std::min(r.rarest, list.family(w));
-        texts << list.word(w);
-    }
+    const int c = list.find(countLetters(text));
+    if (c >= 0)
+        for (const int32_t w : list.wordsOf(c))
+            if (list.word(w) == text)
+                return {text, list.classes(w), list.cost(w)};
+    return {text, Other, 100};
+}
+
+Ranked rankAnagram(const WordList &list, const Anagram &anagram, const QStringList &contained)
+{
+    std::vector<PhraseWord> words;
+    words.reserve(contained.size() + anagram.words.size());
     for (const QString &c : contained)
-        r.longest = std::max(r.longest, int(c.size()));
-    if (anagram.words.empty())
-        r.rarest = 0;
-    r.text = texts.join(u' ');
+        words.push_back(known(list, c));
+    for (const int32_t w : anagram.words)
+        words.push_back({list.word(w), list.classes(w), list.cost(w)});
+    const Phrase phrase = arrange(words);
+    Ranked r;
+    r.rank.words = int(words.size());
+    r.rank.score = PhraseScore::PerWord * (r.rank.words - 1) - phrase.bonus;
+    for (const PhraseWord &w : words)
+        r.rank.score += w.cost;
+    for (const int i : phrase.order)
+        r.words << words[size_t(i)].text;
+    r.rank.text = r.words.join(u' ');
     return r;
 }
 

@@ -16,7 +16,7 @@ struct Query
     QString letters;     // only the game's letters count
     QString contain;     // words the anagrams must hold, their letters taken first; anything else parts them
     int maxWords = 3;    // the must-contain words among them
-    int minLength = 2;   // of a word found
+    int minLength = 1;   // of a word found
     QString starting;     // the starting expression: its words are left out of anagrams
     bool allowStarting = false;
 };
@@ -58,18 +58,27 @@ private:
     std::span<uint8_t> excluded_;     // per word of the list
 };
 
-// The order anagram makers show: fewest words, then two-letter words last,
-// then the longest word, then the more common; ties by the text.
+// The order a Hungarian player would pick from. Single words: the longest
+// first, then the commonest. Anagrams: by a score, the lowest first, that
+// adds each word's cost (how uncommon it is) and a cost for each word
+// beyond the first, less what the words earn by reading as a phrase (an
+// article before its noun, an adjective before its noun, a verb with its
+// subject or object); then fewer words, then the text.
 struct Rank
 {
+    int score = 0;
     int words = 0;
-    bool twoLetter = false;
-    int longest = 0;
-    int rarest = 0; // the smallest family among the words
-    QString text;
+    QString text; // the words in the phrase's order
     bool operator<(const Rank &other) const;
 };
-Rank rankWord(const WordList &list, int32_t word);
-Rank rankAnagram(const WordList &list, const Anagram &anagram, const QStringList &contained);
+
+struct Ranked
+{
+    Rank rank;
+    QStringList words; // in the phrase's order
+};
+
+Ranked rankWord(const WordList &list, int32_t word);
+Ranked rankAnagram(const WordList &list, const Anagram &anagram, const QStringList &contained);
 
 } // namespace finder

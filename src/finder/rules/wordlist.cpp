@@ -29,12 +29,12 @@ uint64_t WordList::key(const Counts &letters)
     return sum;
 }
 
-// The letter of the second byte of a two-byte UTF-8 sequence: C3 for á é í ó
-// ö ú ü (either case), C5 for ő ű; -1 for any other.
+// The letter of a lower-case accented letter's two UTF-8 bytes: C3 for á é í
+// ó ö ú ü, C5 for ő ű; -1 for any other pair.
 static int accented(unsigned char lead, unsigned char next)
 {
     if (lead == 0xC3) {
-        switch (next | 0x20) { // the lower-case letter's byte
+        switch (next) {
         case 0xA1: return 26; // á
         case 0xA9: return 27; // é
         case 0xAD: return 28; // í
@@ -47,8 +47,8 @@ static int accented(unsigned char lead, unsigned char next)
     }
     if (lead == 0xC5) {
         switch (next) {
-        case 0x90: case 0x91: return 31; // ő
-        case 0xB0: case 0xB1: return 34; // ű
+        case 0x91: return 31; // ő
+        case 0xB1: return 34; // ű
         default: return -1;
         }
     }
@@ -73,20 +73,59 @@ int WordList::find(const Counts &letters, uint64_t key) const
     return table_[slotOf(key, letters)].cls;
 }
 
-WordList WordList::parse(QByteArray bytes)
+std::optional<WordList> WordList::parse(QByteArray bytes, Fault *fault)
 {
     WordList list;
     list.bytes_ = std::move(bytes);
-    list.index(list.bytes_.constData(), list.bytes_.constData() + list.bytes_.size());
-    return list;
+    const bool whole = list.index(list.bytes_.constData(), list.bytes_.constData() + list.bytes_.size());
+    if (fault)
+        *fault = whole ? Fault::None : Fault::Damaged;
+    return whole ? std::optional<WordList>(std::move(list)) : std::nullopt;
 }
 
-void WordList::index(const char *const begin, const char *const end)
+// The letter of a class's column.
+static int classBit(char c)
 {
+    switch (c) {
+    case 'D': return Article;
+    case 'N': return Nominative;
+    case 'O': return Accusative;
+    case 'C': return OtherCase;
+    case 'A': return Adjective;
+    case 'V': return Verb;
+    case 'I': return Interjection;
+    case 'F': return Other;
+    default: return 0;
+    }
+}
+
+// Reads the header's count; false when the first line is not "#<TAB>digits".
+static bool header(const char *&p, const char *end, size_t *count)
+{
+    if (end - p < 3 || p[0] != '#' || p[1] != '\t')
+        return false;
+    p += 2;
+    size_t n = 0;
+    const char *digits = p;
+    while (p < end && *p >= '0' && *p <= '9' && p - digits < 10)
+        n = n * 10 + size_t(*p++ - '0');
+    if (p == digits || p == end || *p != '\n')
+        return false;
+    ++p;
+    *count = n;
+    return true;
+}
+
+bool WordList::index(const char *const begin, const char *const end)
+{
+    const char *p = begin;
+    size_t expected = 0;
+    if (!header(p, end, &expected) || expected > size_t(end - p) / 5)
+        return false; // every line holds at least a letter, two tabs, a digit, a class
     text_ = begin;
-    const size_t lines = size_t(std::count(begin, end, '\n')) + 1;
-    // Sized once: the table at most about two-thirds full; at most a class a line.
-    table_ = tableBlock_.make<Slot>(std::bit_ceil(lines + lines / 2 + 1));
+    const size_t lines = expected;
+    // Sized once: the table at most four-fifths full; at most a class a line.
+    table_ = tableBlock_.make<Slot>(std::bit_ceil(lines + lines / 4 + 1));
     std::uninitialized_fill(table_.begin(), table_.end(), Slot{0, -1});
     const std::span<Counts> classes = classBlock_.make<Counts>(lines);
     size_t classCount = 0;
@@ -105,68 +144,84 @@ void WordList::index(const char *const begin, const char *const end)
     std::array<Pending, Ahead> ring;
     size_t read = 0, settled = 0;
     const size_t tableMask = table_.size() - 1;
-    const auto settle = [&](Pending &p) {
-        const size_t slot = slotOf(p.key, p.counts);
+    const auto settle = [&](Pending &pending) {
+        const size_t slot = slotOf(pending.key, pending.counts);
         int32_t cls = table_[slot].cls;
         if (cls < 0) {
             cls = int32_t(classCount);
-            new (&classes[classCount++]) Counts(p.counts);
+            new (&classes[classCount++]) Counts(pending.counts);
             classes_ = classes.first(classCount);
-            table_[slot] = {uint32_t(p.key >> 32), cls};
+            table_[slot] = {uint32_t(pending.key >> 32), cls};
         }
-        p.word.cls = cls;
-        words[wordCount++] = p.word;
+        pending.word.cls = cls;
+        words[wordCount++] = pending.word;
     };
-    for (const char *p = begin; p < end;) {
+    const char *previous = nullptr;
+    size_t previousBytes = 0;
+    while (p < end) {
+        if (read == lines)
+            return false; // more lines than the header says
         if (read - settled == Ahead)
             settle(ring[settled++ % Ahead]);
         Pending &form = ring[read % Ahead];
-        // One pass over the line: its letters, then its family count.
+        // One pass over the line: its letters, its cost, its classes.
         const char *const line = p;
         form.counts = Counts();
         form.key = 0;
-        bool good = true;
-        while (p < end && *p != '\t' && *p != '\n') {
+        while (p < end && *p != '\t') {
             const auto b = static_cast<unsigned char>(*p);
             int k;
             if (unsigned(b - 'a') < 26u) {
                 k = b - 'a';
                 ++p;
-            } else if (unsigned(b - 'A') < 26u) {
-                k = b - 'A';
-                ++p;
             } else if (end - p >= 2 && (k = accented(b, static_cast<unsigned char>(p[1]))) >= 0) {
                 p += 2;
             } else {
-                good = false;
-                break;
+                return false;
             }
-            if (!form.counts.add(k)) {
-                good = false;
-                break;
-            }
+            if (!form.counts.add(k))
+                return false;
             form.key += LetterKeys[size_t(k)];
         }
         const auto bytes = size_t(p - line);
-        uint32_t family = 1;
-        if (good && p < end && *p == '\t') {
-            family = 0;
-            for (++p; p < end && *p >= '0' && *p <= '9'; ++p)
-                family = std::min(family * 10 + uint32_t(*p - '0'), 65535u);
-            family = std::max(family, 1u);
+        if (bytes == 0 || bytes > 255 || p == end)
+            return false;
+        // In order, each form once: the index of a word is its place in the bytes' order.
+        if (previous) {
+            const int order = std::memcmp(previous, line, std::min(previousBytes, bytes));
+            if (order > 0 || (order == 0 && previousBytes >= bytes))
+                return false;
         }
-        if (p < end && *p != '\n')
-            p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
-        p = p && p < end ? p + 1 : end;
-        if (!good || form.counts.total() == 0 || bytes > 255)
-            continue; // its place in the ring takes the next form
-        form.word = {uint32_t(line - begin), -1, uint16_t(family), uint8_t(bytes)};
+        previous = line;
+        previousBytes = bytes;
+        unsigned cost = 0;
+        const char *digits = ++p;
+        while (p < end && *p >= '0' && *p <= '9' && p - digits < 3)
+            cost = cost * 10 + unsigned(*p++ - '0');
+        if (p == digits || cost > 255 || p == end || *p != '\t')
+            return false;
+        unsigned kinds = 0;
+        for (++p; p < end && *p != '\n'; ++p) {
+            const int bit = classBit(*p);
+            if (!bit)
+                return false;
+            kinds |= unsigned(bit);
+        }
+        if (p == end || !kinds)
+            return false; // a line cut short, or no class
+        ++p;
+        form.word = {uint32_t(line - begin), -1, uint8_t(bytes), uint8_t(cost), uint8_t(kinds)};
         __builtin_prefetch(&table_[size_t(form.key) & tableMask]);
         ++read;
     }
+    if (read != lines)
+        return false; // fewer lines than the header says: cut short
     while (settled < read)
         settle(ring[settled++ % Ahead]);
     words_ = words.first(wordCount);
+    masks_ = maskBlock_.make<uint64_t>(classes_.size());
+    for (size_t c = 0; c < classes_.size(); ++c)
+        masks_[c] = classes_[c].mask;
     // The words of each class, counted, then listed.
     firstWord_ = firstBlock_.make<int32_t>(classes_.size() + 1);
     for (const Word &w : words_)
@@ -180,35 +235,34 @@ void WordList::index(const char *const begin, const char *const end)
     for (size_t c = firstWord_.size() - 1; c > 0; --c)
         firstWord_[c] = firstWord_[c - 1];
     firstWord_[0] = 0;
+    return true;
 }
 
-std::optional<WordList> WordList::load(const QString &path, QString *error)
+std::optional<WordList> WordList::load(const QString &path, Fault *fault, QString *error)
 {
     WordList list;
     list.file_ = std::make_unique<QFile>(path);
     const qint64 size = list.file_->size();
-    uchar *mapped = list.file_->open(QIODevice::ReadOnly) && size > 0 ? list.file_->map(0, size) : nullptr;
+    const bool opened = list.file_->open(QIODevice::ReadOnly);
+    uchar *mapped = opened && size > 0 ? list.file_->map(0, size) : nullptr;
     if (!mapped) {
+        if (fault)
+            *fault = opened ? Fault::Damaged : Fault::Unreadable; // an empty file is a damaged list
         if (error)
             *error = list.file_->errorString();
         return std::nullopt;
     }
     const auto *text = reinterpret_cast<const char *>(mapped);
-    list.index(text, text + size);
-    if (list.wordCount() == 0) {
+    if (!list.index(text, text + size)) {
+        if (fault)
+            *fault = Fault::Damaged;
         if (error)
-            *error = QStringLiteral("no words");
+            *error = QStringLiteral("damaged");
         return std::nullopt;
     }
+    if (fault)
+        *fault = Fault::None;
     return list;
-}
-
-bool WordList::textBefore(int a, int b) const
-{
-    const Word &x = words_[size_t(a)], &y = words_[size_t(b)];
-    const int common = std::min(x.bytes, y.bytes);
-    const int order = std::memcmp(text_ + x.offset, text_ + y.offset, size_t(common));
-    return order != 0 ? order < 0 : x.bytes < y.bytes;
 }
 
 QString WordList::word(int w) const

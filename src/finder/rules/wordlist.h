@@ -16,27 +16,53 @@
 
 namespace finder {
 
+// What the player is told when the list cannot be used.
+inline QString damagedListMessage() { return QStringLiteral("A szólista sérült vagy hiányos"); }
+inline QString unreadableListMessage() { return QStringLiteral("A szólista (szavak.txt) nem olvasható."); }
+
+// What a word can be in a phrase, as the list's last column says.
+enum WordClass : uint8_t {
+    Article = 1,     // D: a, az, egy
+    Nominative = 2,  // N: a noun in the nominative
+    Accusative = 4,  // O: a noun or pronoun in the accusative
+    OtherCase = 8,   // C: a noun in another case
+    Adjective = 16,  // A: an adjective or numeral in the nominative
+    Verb = 32,       // V: a finite verb
+    Interjection = 64, // I
+    Other = 128,     // F: any other word
+};
+
 class WordList
 {
 public:
-    // Lines of "form<TAB>family" in UTF-8, the family being how many forms
-    // of the list share a stem with this one: the stand-in for how common
-    // the word is. A form with a letter outside the game's is left out.
-    static WordList parse(QByteArray bytes);
+    // Why a list could not be had.
+    enum class Fault { None, Unreadable, Damaged };
+
+    // The list's text: a first line "#<TAB>count", then one line a form as
+    // "form<TAB>cost<TAB>classes" in UTF-8, sorted by bytes, each form once.
+    // The cost says how uncommon the form is (0 the commonest), the classes
+    // what it can be in a phrase (letters of WordClass). A letter outside
+    // the game's lower-case ones, a line of any other shape, a form out of
+    // order or a count that does not match makes the list damaged, and no
+    // list is made of it.
+    static std::optional<WordList> parse(QByteArray bytes, Fault *fault = nullptr);
     // The file is mapped, not read: its pages are the words' texts.
-    static std::optional<WordList> load(const QString &path, QString *error);
+    static std::optional<WordList> load(const QString &path, Fault *fault = nullptr, QString *error = nullptr);
 
     int wordCount() const { return int(words_.size()); }
     int classCount() const { return int(classes_.size()); }
 
     QString word(int w) const;
-    int family(int w) const { return words_[size_t(w)].family; }
+    int cost(int w) const { return words_[size_t(w)].cost; }
+    uint8_t classes(int w) const { return words_[size_t(w)].classes; }
     int length(int w) const { return classes_[size_t(words_[size_t(w)].cls)].total(); }
-    int classOf(int w) const { return words_[size_t(w)].cls; }
     // Whether word a's text sorts before word b's, by their bytes.
-    bool textBefore(int a, int b) const;
+    bool textBefore(int a, int b) const { return a < b; }
 
     const Counts &letters(int c) const { return classes_[size_t(c)]; }
+    // The letters present in each class, apart from their counts: a search
+    // scans these first, eight bytes a class rather than a whole multiset.
+    std::span<const uint64_t> masks() const { return masks_; }
     std::span<const int32_t> wordsOf(int c) const
     {
         return {byClass_.data() + firstWord_[size_t(c)], size_t(firstWord_[size_t(c) + 1] - firstWord_[size_t(c)])};
@@ -54,8 +80,9 @@ private:
     {
         uint32_t offset;
         int32_t cls;
-        uint16_t family;
         uint8_t bytes;
+        uint8_t cost;
+        uint8_t classes;
     };
     // A class under the high half of its key; the low half picks the slot.
     struct Slot
@@ -64,16 +91,17 @@ private:
         int32_t cls = -1;
     };
     size_t slotOf(uint64_t key, const Counts &letters) const;
-    void index(const char *begin, const char *end);
+    bool index(const char *begin, const char *end);
 
-    Block classBlock_, tableBlock_, wordBlock_, firstBlock_, byClassBlock_;
+    Block classBlock_, maskBlock_, tableBlock_, wordBlock_, firstBlock_, byClassBlock_;
 
     // The text is one or the other.
     QByteArray bytes_;
     std::unique_ptr<QFile> file_;
     const char *text_ = nullptr;
-    std::span<Word> words_; // in the file's order
+    std::span<Word> words_; // in the file's order, which is the bytes' order
     std::span<Counts> classes_;
+    std::span<uint64_t> masks_;
     std::span<int32_t> firstWord_; // class c's words: byClass_[firstWord_[c] .. firstWord_[c + 1])
     std::span<int32_t> byClass_;
     std::span<Slot> table_;

@@ -1,0 +1,145 @@
+#include "finder/commandline.h"
+
+#include "app/program.h"
+#include "finder/rules/search.h"
+#include "game/rules/letters.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+#include <algorithm>
+
+using namespace finder;
+
+namespace commandline {
+
+static const QString Anagram = QStringLiteral("anagram");
+static const QString Help = QStringLiteral("help");
+
+bool wanted(const QStringList &arguments)
+{
+    static const QStringList Ours{QStringLiteral("anagram"), QStringLiteral("words"), QStringLiteral("min-length"),
+                                  QStringLiteral("contain"), QStringLiteral("with-starting"),
+                                  QStringLiteral("single-words"), QStringLiteral("limit"), Help};
+    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+                       [](const QString &a) {
+                           if (a == QStringLiteral("-h"))
+                               return true;
+                           if (!a.startsWith(QStringLiteral("--")))
+                               return false;
+                           return Ours.contains(a.mid(2).section(u'=', 0, 0));
+                       });
+}
+
+static const char *const HelpText =
+    "Használat: morvalin [--anagram SZÖVEG [KAPCSOLÓK]]\n"
+    "\n"
+    "Kapcsolók nélkül a játék indul. --anagram SZÖVEG a szöveg betűinek anagrammáit\n"
+    "írja ki, soronként egyet, a legjobbat elöl, UTF-8 kódolással; ablak és kijelző\n"
+    "nélkül fut.\n"
+    "\n"
+    "  --anagram SZÖVEG      a betűk (legfeljebb 23; a szóköz és az írásjelek nem számítanak)\n"
+    "  --words N             legfeljebb ennyi szó egy anagrammában (1-5, alapból 3)\n"
+    "  --min-length N        legalább ennyi betűs szavak (1-9, alapból 1)\n"
+    "  --contain SZÖVEG      az anagrammák tartalmazzák ezeket a szavakat\n"
+    "  --with-starting       a kiinduló szöveg szavai is szerepelhetnek\n"
+    "  --single-words        anagrammák helyett a betűkből kirakható szavak\n"
+    "  --limit N             legfeljebb ennyi sor\n"
+    "  -h, --help            ez a súgó\n"
+    "\n"
+    "Sorrend: szavaknál a hosszabb elöl, egy hosszon belül a gyakoribb; anagrammáknál a\n"
+    "gyakori szavakból álló, mondatként olvasható (névelő és főnév, melléknév és főnév,\n"
+    "ige az alanyával vagy a tárgyával) elöl; minden további és minden ritkább szó hátrébb\n"
+    "sorol.\n"
+    "\n"
+    "Kilépési kód: 0 kész, 1 a szólista (szavak.txt) hiányzik, olvashatatlan vagy sérült,\n"
+    "2 hibás parancssor (ismeretlen kapcsoló, rossz szám, 23-nál több betű).\n";
+
+int run(const QStringList &arguments)
+{
+    QTextStream out(stdout), err(stderr);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption anagram(Anagram, QString(), QStringLiteral("SZÖVEG"));
+    const QCommandLineOption words(QStringLiteral("words"), QString(), QStringLiteral("N"), QStringLiteral("3"));
+    const QCommandLineOption minLength(QStringLiteral("min-length"), QString(), QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption contain(QStringLiteral("contain"), QString(), QStringLiteral("SZÖVEG"));
+    const QCommandLineOption withStarting(QStringLiteral("with-starting"));
+    const QCommandLineOption singleWords(QStringLiteral("single-words"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), Help});
+    parser.addOptions({anagram, words, minLength, contain, withStarting, singleWords, limit, help});
+    const auto usage = [&](const QString &why) {
+        err << "morvalin: " << why << "\n" << "Lásd: morvalin --help\n";
+        return 2;
+    };
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(help)) {
+        out << QString::fromUtf8(HelpText);
+        return 0;
+    }
+    if (!parser.isSet(anagram))
+        return usage(QStringLiteral("hiányzik: --anagram SZÖVEG"));
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("fölösleges: %1").arg(parser.positionalArguments().join(u' ')));
+
+    const auto number = [&](const QCommandLineOption &option, int low, int high, int *value) {
+        bool ok = false;
+        *value = parser.value(option).toInt(&ok);
+        return ok && *value >= low && *value <= high;
+    };
+    Query query;
+    query.letters = parser.value(anagram);
+    query.starting = query.letters;
+    query.allowStarting = parser.isSet(withStarting);
+    query.contain = parser.value(contain);
+    if (!number(words, 1, 5, &query.maxWords))
+        return usage(QStringLiteral("a --words 1 és 5 közötti szám"));
+    if (!number(minLength, 1, 9, &query.minLength))
+        return usage(QStringLiteral("a --min-length 1 és 9 közötti szám"));
+    int most = std::numeric_limits<int>::max();
+    if (parser.isSet(limit) && !number(limit, 0, std::numeric_limits<int>::max(), &most))
+        return usage(QStringLiteral("a --limit nemnegatív szám"));
+    // The board's own rule for what counts as a letter.
+    int count = 0;
+    for (const char32_t ch : query.letters.toUcs4())
+        count += letters::classify(letters::upper(ch)) == letters::Kind::Letter;
+    if (count > 23)
+        return usage(QStringLiteral("A megadott kifejezés legfeljebb 23 betűből állhat!"));
+
+    WordList::Fault fault = WordList::Fault::None;
+    std::optional<WordList> list;
+    try {
+        list = WordList::load(program::filePath(QStringLiteral("szavak.txt")), &fault);
+    } catch (const std::bad_alloc &) {
+        fault = WordList::Fault::Unreadable;
+    }
+    if (!list) {
+        err << "morvalin: " << (fault == WordList::Fault::Damaged ? damagedListMessage() : unreadableListMessage())
+            << "\n";
+        return 1;
+    }
+
+    const Search search(*list, query);
+    if (!search.containFits()) {
+        err << "morvalin: a betűk között nincs meg mindaz, amit tartalmaznia kell\n";
+        return 0;
+    }
+    std::vector<Ranked> found;
+    if (parser.isSet(singleWords)) {
+        for (const int32_t w : search.words())
+            found.push_back(rankWord(*list, w));
+    } else {
+        const std::atomic<bool> never{false};
+        search.anagrams([&](std::vector<finder::Anagram> &&batch) {
+            for (const finder::Anagram &a : batch)
+                found.push_back(rankAnagram(*list, a, search.contained()));
+        }, never);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Ranked &a, const Ranked &b) { return a.rank < b.rank; });
+    for (size_t i = 0; i < found.size() && i < size_t(most); ++i)
+        out << found[i].rank.text << '\n';
+    return 0;
+}
+
+} // namespace commandline

@@ -1,0 +1,18 @@
+#pragma once
+// A word list's text as the finder reads it, for the suites that make their own lists.
+
+#include <QByteArray>
+#include <QStringList>
+
+// Each entry is "form" (cost 50, a noun) or a whole "form<TAB>cost<TAB>classes" line; the entries are sorted and counted.
+inline QByteArray listText(QStringList entries)
+{
+    for (QString &e : entries)
+        if (!e.contains(u'\t'))
+            e += QStringLiteral("\t50\tN");
+    entries.sort(); // code point order, which is the bytes' order
+    QByteArray text = "#\t" + QByteArray::number(entries.size()) + "\n";
+    for (const QString &e : entries)
+        text += e.toUtf8() + "\n";
+    return text;
+}

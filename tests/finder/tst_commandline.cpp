@@ -1,0 +1,135 @@
+// The finder from the command line prints the window's results in the window's order, without a display, and fails
+// with a message and its own exit status on a wrong command line or a word list it cannot use.
+
+#include "finder/listtext.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The program in a folder of its own, beside a word list of the test's making.
+struct Installed
+{
+    QTemporaryDir dir;
+    Installed(const QByteArray *list)
+    {
+        QVERIFY(QFile::copy(QStringLiteral(MORVALIN_BINARY), dir.filePath("morvalin")));
+        QFile(dir.filePath("morvalin")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile famous(dir.filePath("hires.txt")); // marks the folder as the program's own
+        QVERIFY(famous.open(QIODevice::WriteOnly));
+        if (list) {
+            QFile f(dir.filePath("szavak.txt"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(*list);
+        }
+    }
+    // Runs it with no display at all: no X, no Wayland, no platform chosen.
+    int run(const QStringList &args, QString *out, QString *err)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+        p.start(dir.filePath("morvalin"), args);
+        if (!p.waitForFinished(30000))
+            return -1;
+        *out = QString::fromUtf8(p.readAllStandardOutput());
+        *err = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+};
+
+// Costs that order the results: "máté áron" is the commonest reading of its letters.
+static const QByteArray List = listText({"máté\t10\tN", "áron\t10\tN", "aron\t90\tN", "ár\t30\tN", "mátéon\t60\tC",
+                                         "on\t40\tF", "mé\t90\tN", "té\t90\tN", "tá\t90\tF"});
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void results_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("out");
+        // "Ámor Téná" has the letters of "máté áron" and none of the list's words.
+        QTest::newRow("anagrams, the best first") << QStringList{"--anagram", "Ámor, Téná!"}
+                                                  << "máté áron\nár mátéon\nmáté ár on\náron mé tá\n";
+        QTest::newRow("at most two words") << QStringList{"--anagram", "Ámor Téná", "--words", "2"}
+                                           << "máté áron\nár mátéon\n";
+        QTest::newRow("the first line only") << QStringList{"--anagram=Ámor Téná", "--limit", "1"} << "máté áron\n";
+        QTest::newRow("words of three letters or more") << QStringList{"--anagram", "Ámor Téná", "--min-length", "3"}
+                                                        << "máté áron\n";
+        QTest::newRow("must contain ár") << QStringList{"--anagram", "Ámor Téná", "--contain", "ár"}
+                                         << "ár mátéon\nmáté ár on\n";
+        QTest::newRow("contain what the letters lack: nothing") << QStringList{"--anagram", "Ámor Téná", "--contain", "árár"}
+                                                                 << "";
+        QTest::newRow("the starting words left out") << QStringList{"--anagram", "áron máté"} << "ár mátéon\n";
+        QTest::newRow("the starting words asked for") << QStringList{"--anagram", "áron máté", "--with-starting", "--words", "2"}
+                                                      << "máté áron\nár mátéon\n";
+        QTest::newRow("single words, the longest, then the commonest first")
+            << QStringList{"--anagram", "Ámor Téná", "--single-words"} << "mátéon\nmáté\náron\nár\non\nmé\ntá\nté\n";
+    }
+    void results()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, out);
+        Installed program(&List);
+        QString seen, err;
+        QCOMPARE(program.run(args, &seen, &err), 0);
+        QCOMPARE(seen, out);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("list"); // 0 the good one, 1 none, 2 random bytes, 3 cut short, 4 empty
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown option") << QStringList{"--anagram", "alma", "--fast"} << 0 << 2 << "fast";
+        QTest::newRow("no text") << QStringList{"--words", "2"} << 0 << 2 << "--anagram";
+        QTest::newRow("too many words") << QStringList{"--anagram", "alma", "--words", "6"} << 0 << 2 << "--words";
+        QTest::newRow("not a number") << QStringList{"--anagram", "alma", "--limit", "sok"} << 0 << 2 << "--limit";
+        QTest::newRow("24 letters") << QStringList{"--anagram", "Széchenyi István gróf urait"} << 0 << 2
+                                    << "A megadott kifejezés legfeljebb 23 betűből állhat!";
+        QTest::newRow("no word list") << QStringList{"--anagram", "alma"} << 1 << 1 << "nem olvasható";
+        QTest::newRow("random bytes") << QStringList{"--anagram", "alma"} << 2 << 1 << "A szólista sérült vagy hiányos";
+        QTest::newRow("a list cut short") << QStringList{"--anagram", "alma"} << 3 << 1 << "A szólista sérült vagy hiányos";
+        QTest::newRow("an empty list") << QStringList{"--anagram", "alma"} << 4 << 1 << "A szólista sérült vagy hiányos";
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, list);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QByteArray bytes = List;
+        if (list == 2) {
+            bytes.clear();
+            for (int i = 0; i < 100000; ++i)
+                bytes += char(quint8(i * 7919 % 251));
+        } else if (list == 3) {
+            bytes.truncate(bytes.lastIndexOf('\n', bytes.size() - 2) + 1); // the last line lost
+        } else if (list == 4) {
+            bytes.clear();
+        }
+        Installed program(list == 1 ? nullptr : &bytes);
+        QString out, err;
+        QCOMPARE(program.run(args, &out, &err), status);
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QCOMPARE(out, QString());
+    }
+
+    void help()
+    {
+        Installed program(nullptr);
+        QString out, err;
+        QCOMPARE(program.run({"--help"}, &out, &err), 0);
+        for (const char *option : {"--anagram", "--words", "--min-length", "--contain", "--with-starting", "--single-words",
+                                   "--limit", "Kilépési kód"})
+            QVERIFY2(out.contains(QString::fromUtf8(option)), option);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
