@@ -120,6 +120,16 @@ int main(int argc, char *argv[])
     ok &= bench::report(QStringLiteral("load the list and build the index"),
                         bench::time(7, [&] { (void)WordList::load(path, nullptr, &error); }), 60);
     ok &= bench::report(QStringLiteral("resident memory the index adds"), {grown}, 80, QStringLiteral("MB"));
+    // The relaxed classes are made once, when a relaxed search first asks.
+    {
+        const double beforeRelaxed = bench::rssMb();
+        QElapsedTimer t;
+        t.start();
+        (void)list.relaxed();
+        const double ms = t.nsecsElapsed() / 1e6;
+        out << "  relaxed classes: " << list.relaxed().classCount() << ", made in " << qSetRealNumberPrecision(1)
+            << Qt::fixed << ms << " ms, " << bench::rssMb() - beforeRelaxed << " MB more" << Qt::endl;
+    }
 
     // The peers' lists: the forms alone, and their folded copy without repeats.
     QTemporaryDir dir;
@@ -184,6 +194,26 @@ int main(int argc, char *argv[])
         Anagrams four;
         const QVector<double> all4 = bench::time(3, [&] { four = anagrams(list, q); });
         ok &= bench::report(QStringLiteral("every anagram of up to 4 words (%1)").arg(four.all.size()), all4, longest ? 2000 : 0);
+
+        // The most relaxed level: every letter folded (y as i, w as v too).
+        {
+            Query r = q;
+            r.relax = Relax::Loosest;
+            r.maxWords = 3;
+            size_t relaxedWords = 0;
+            const QVector<double> wordsRelaxed = bench::time(15, [&] { relaxedWords = Search(list, r).words().size(); });
+            ok &= bench::report(QStringLiteral("relaxed: every single word (%1)").arg(relaxedWords), wordsRelaxed,
+                                longest ? 10 : 0);
+            Anagrams relaxed3;
+            QVector<double> relaxedFirsts;
+            const QVector<double> relaxedAll = bench::time(7, [&] {
+                relaxed3 = anagrams(list, r);
+                relaxedFirsts << relaxed3.firstMs;
+            });
+            ok &= bench::report(QStringLiteral("relaxed: first anagram"), relaxedFirsts, longest ? 20 : 0);
+            ok &= bench::report(QStringLiteral("relaxed: every anagram of up to 3 words (%1)").arg(relaxed3.all.size()),
+                                relaxedAll, longest ? 200 : 0);
+        }
 
         // The folded search wordplay -d3 makes: no word twice, and no word
         // without a vowel (it leaves out "s").

@@ -19,7 +19,7 @@ bool wanted(const QStringList &arguments)
 {
     static const QStringList Ours{QStringLiteral("anagram"), QStringLiteral("words"), QStringLiteral("min-length"),
                                   QStringLiteral("contain"), QStringLiteral("with-starting"),
-                                  QStringLiteral("single-words"), QStringLiteral("limit"), Help};
+                                  QStringLiteral("single-words"), QStringLiteral("limit"), QStringLiteral("relax"), Help};
     return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
                        [](const QString &a) {
                            if (a == QStringLiteral("-h"))
@@ -44,12 +44,18 @@ static const char *const HelpText =
     "  --with-starting       a kiinduló szöveg szavai is szerepelhetnek\n"
     "  --single-words        anagrammák helyett a betűkből kirakható szavak\n"
     "  --limit N             legfeljebb ennyi sor\n"
+    "  --relax N             mely betűk számítanak egynek (alapból 0):\n"
+    "                          0 pontosan: az Á nem A, az Ő nem Ö\n"
+    "                          1 a hosszú és a rövid magánhangzó egy: á=a, é=e, í=i, ó=o, ő=ö, ú=u, ű=ü\n"
+    "                          2 ékezet nélkül: az ö=o, ü=u is\n"
+    "                          3 a régi névírás is: y=i, w=v\n"
+    "                        a lazított betűk a sor végén, tabulátor után: ó→o\n"
     "  -h, --help            ez a súgó\n"
     "\n"
     "Sorrend: szavaknál a hosszabb elöl, egy hosszon belül a gyakoribb; anagrammáknál a\n"
     "gyakori szavakból álló, mondatként olvasható (névelő és főnév, melléknév és főnév,\n"
-    "ige az alanyával vagy a tárgyával) elöl; minden további és minden ritkább szó hátrébb\n"
-    "sorol.\n"
+    "ige az alanyával vagy a tárgyával) elöl; minden további és minden ritkább szó, és\n"
+    "minden lazított betű hátrébb sorol.\n"
     "\n"
     "Kilépési kód: 0 kész, 1 a szólista (szavak.txt) hiányzik, olvashatatlan vagy sérült,\n"
     "2 hibás parancssor (ismeretlen kapcsoló, rossz szám, 23-nál több betű).\n";
@@ -66,8 +72,9 @@ int run(const QStringList &arguments)
     const QCommandLineOption withStarting(QStringLiteral("with-starting"));
     const QCommandLineOption singleWords(QStringLiteral("single-words"));
     const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
+    const QCommandLineOption relax(QStringLiteral("relax"), QString(), QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), Help});
-    parser.addOptions({anagram, words, minLength, contain, withStarting, singleWords, limit, help});
+    parser.addOptions({anagram, words, minLength, contain, withStarting, singleWords, limit, relax, help});
     const auto usage = [&](const QString &why) {
         err << "morvalin: " << why << "\n" << "Lásd: morvalin --help\n";
         return 2;
@@ -97,6 +104,10 @@ int run(const QStringList &arguments)
         return usage(QStringLiteral("a --words 1 és 5 közötti szám"));
     if (!number(minLength, 1, 9, &query.minLength))
         return usage(QStringLiteral("a --min-length 1 és 9 közötti szám"));
+    int level = 0;
+    if (!number(relax, 0, RelaxLevels - 1, &level))
+        return usage(QStringLiteral("a --relax 0 és 3 közötti szám"));
+    query.relax = Relax(level);
     int most = std::numeric_limits<int>::max();
     if (parser.isSet(limit) && !number(limit, 0, std::numeric_limits<int>::max(), &most))
         return usage(QStringLiteral("a --limit nemnegatív szám"));
@@ -127,7 +138,7 @@ int run(const QStringList &arguments)
     }
     std::vector<Ranked> found;
     if (parser.isSet(singleWords)) {
-        for (const int32_t w : search.words())
+        for (const FoundWord &w : search.words())
             found.push_back(rankWord(*list, w));
     } else {
         const std::atomic<bool> never{false};
@@ -137,8 +148,9 @@ int run(const QStringList &arguments)
         }, never);
     }
     std::stable_sort(found.begin(), found.end(), [](const Ranked &a, const Ranked &b) { return a.rank < b.rank; });
+    // The relaxed letters, if any, after a tab.
     for (size_t i = 0; i < found.size() && i < size_t(most); ++i)
-        out << found[i].rank.text << '\n';
+        out << found[i].rank.text << (found[i].relaxed.isEmpty() ? QString() : u'\t' + found[i].relaxed) << '\n';
     return 0;
 }
 

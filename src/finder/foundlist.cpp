@@ -14,9 +14,19 @@ int FoundList::rowCount(const QModelIndex &parent) const { return parent.isValid
 
 QVariant FoundList::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(rows_.size()) || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= int(rows_.size()))
         return {};
-    return rows_[size_t(index.row())].rank.text;
+    const Found &found = rows_[size_t(index.row())];
+    if (role == Qt::DisplayRole)
+        return found.shown();
+    // A screen reader hears the relaxed letters in words: "ó mint o".
+    if (role == Qt::AccessibleTextRole) {
+        QString heard = found.rank.text;
+        if (!found.relaxed.isEmpty())
+            heard += QStringLiteral(", ") + QString(found.relaxed).replace(QChar(0x2192), QStringLiteral(" mint "));
+        return heard;
+    }
+    return {};
 }
 
 void FoundList::clear()

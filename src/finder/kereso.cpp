@@ -16,6 +16,7 @@
 #include "puzzles/betolt.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +56,7 @@ kereso::kereso() : Form(Id)
 {
     setWindowTitle(QStringLiteral("Anagrammakereső"));
     // Tall and narrow, to stand beside the board on a common screen.
-    setFixedClientTw(5100, 11820);
+    setFixedClientTw(5100, 12240);
 
     Label1 = controls::label(this, QStringLiteral("Betűk:"), 120, 120, 4860, 255);
     Text1 = new QLineEdit(this);
@@ -71,19 +72,30 @@ kereso::kereso() : Form(Id)
     Spin2 = spin(this, 4245, 1680, 1, 9, 1);
     Check1 = new QCheckBox(QStringLiteral("A kiinduló szavak is"), this);
     Check1->setGeometry(twips::toPx(120, 2220, 4860, 255));
-    Label5 = controls::label(this, QString(), 120, 2700, 4860, 255);
-    List1 = list(this, 120, 2940, 4860, 3000);
-    Label6 = controls::label(this, QString(), 120, 6120, 4860, 255);
-    List2 = list(this, 120, 6360, 4860, 4200);
+    relaxLabel = controls::label(this, QStringLiteral("Betűk egyezése:"), 120, 2640, 1680, 255);
+    relax = new QComboBox(this);
+    relax->setGeometry(twips::toPx(1800, 2580, 3180, 375));
+    relax->setFont(fonts::timesCE(12));
+    // As Hungarian anagram makers have always allowed, looser at each step.
+    relax->addItems({QStringLiteral("pontosan"), QStringLiteral("hosszú = rövid magánhangzó"),
+                     QStringLiteral("ékezetek nélkül"), QStringLiteral("régi névírás is (y = i, w = v)")});
+    relax->setToolTip(QStringLiteral(
+        "Pontosan: az Á nem A, az Ő nem Ö. Hosszú = rövid: á = a, é = e, í = i, ó = o, ő = ö, ú = u, ű = ü. "
+        "Ékezetek nélkül: az ö = o és az ü = u is. Régi névírás: az y = i és a w = v is. A lazított betűket "
+        "az anagramma után zárójel mutatja (ó→o), és hátrébb sorolják."));
+    Label5 = controls::label(this, QString(), 120, 3120, 4860, 255);
+    List1 = list(this, 120, 3360, 4860, 3000);
+    Label6 = controls::label(this, QString(), 120, 6540, 4860, 255);
+    List2 = list(this, 120, 6780, 4860, 4200);
     List1->setToolTip(QStringLiteral("A leghosszabb szavak elöl, egy hosszon belül a gyakoribbak."));
     List2->setToolTip(QStringLiteral(
         "Elöl a gyakori szavakból álló, mondatként is olvasható anagrammák: a névelő a főnév előtt, "
         "a melléknév a főnév előtt, az ige az alanyával vagy a tárgyával. Minden további szó és minden "
         "ritkább szó hátrébb sorol."));
-    Label7 = controls::label(this, QString(), 120, 10680, 4860, 510);
+    Label7 = controls::label(this, QString(), 120, 11100, 4860, 510);
     Label7->setWordWrap(true);
-    Command1 = controls::button(this, QStringLiteral("Bezárás"), 3885, 11310, 1095, 375);
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
+    Command1 = controls::button(this, QStringLiteral("Bezárás"), 3885, 11730, 1095, 375);
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, relaxLabel}) {
         label->setFont(fonts::msSansSerif(8.25));
         controls::setForeColor(label, syscolour::highlightText());
     }
@@ -92,7 +104,8 @@ kereso::kereso() : Form(Id)
     Label2->setBuddy(Text2);
     Label3->setBuddy(Spin1);
     Label4->setBuddy(Spin2);
-    setTabOrder({Text1, Text2, Spin1, Spin2, Check1, List1, List2, Command1});
+    relaxLabel->setBuddy(relax);
+    setTabOrder({Text1, Text2, Spin1, Spin2, Check1, relax, List1, List2, Command1});
 
     notice_ = new Notice(this);
     words_ = new FoundList(this);
@@ -112,6 +125,7 @@ kereso::kereso() : Form(Id)
     connect(Spin1, &QSpinBox::valueChanged, this, &kereso::Text1_Change);
     connect(Spin2, &QSpinBox::valueChanged, this, &kereso::Text1_Change);
     connect(Check1, &QCheckBox::toggled, this, &kereso::Text1_Change);
+    connect(relax, &QComboBox::currentIndexChanged, this, &kereso::Text1_Change);
     connect(List1, &QListView::activated, this, &kereso::List1_DblClick);
     connect(List2, &QListView::activated, this, &kereso::List2_DblClick);
     connect(Command1, &QPushButton::clicked, this, &kereso::Command1_Click);
@@ -123,12 +137,12 @@ kereso::~kereso() = default;
 void kereso::Form_Load()
 {
     controls::setBackColor(this, WindowBlue);
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, relaxLabel})
         controls::setBackColor(label, WindowBlue);
     controls::setBackColor(Check1, WindowBlue);
     controls::setForeColor(Check1, syscolour::highlightText());
     Check1->setFont(fonts::msSansSerif(8.25));
-    for (QWidget *box : std::initializer_list<QWidget *>{Text1, Text2, Spin1, Spin2, List1, List2}) {
+    for (QWidget *box : std::initializer_list<QWidget *>{Text1, Text2, Spin1, Spin2, relax, List1, List2}) {
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, BoxBlue);
         box->setPalette(pal);
@@ -215,6 +229,7 @@ void kereso::search()
     query.maxWords = Spin1->value();
     query.minLength = Spin2->value();
     query.allowStarting = Check1->isChecked();
+    query.relax = finder::Relax(relax->currentIndex());
     if (const betolt *entry = forms::loaded<betolt>())
         query.starting = entry->Text1->text();
     run_->start(query);
@@ -235,19 +250,20 @@ void kereso::showCounts()
 void kereso::List1_DblClick()
 {
     if (List1->currentIndex().isValid())
-        take(words_->at(List1->currentIndex().row()).words);
+        take(words_->at(List1->currentIndex().row()));
 }
 
 void kereso::List2_DblClick()
 {
     if (List2->currentIndex().isValid())
-        take(anagrams_->at(List2->currentIndex().row()).words);
+        take(anagrams_->at(List2->currentIndex().row()));
 }
 
 // The tiles spelling the words go down to the lower row, each through the
 // drop rule, as the player's own drops would; all of them or none.
-void kereso::take(const QStringList &words)
+void kereso::take(const finder::Ranked &found)
 {
+    const QStringList &words = found.words;
     board *b = forms::loaded<board>();
     if (!b || !b->isVisible()) {
         tell(QStringLiteral("Nincs játék a táblán."));
@@ -263,7 +279,7 @@ void kereso::take(const QStringList &words)
     std::vector<bool> lowerTaken;
     for (int k = 0; k < usableSlots(b->dropWindowState()); ++k)
         lowerTaken.push_back(seged::state.SlotTable[size_t(k)].LowerTaken);
-    const finder::Layout layout = finder::layOut(words, upper, lowerTaken);
+    const finder::Layout layout = finder::layOut(words, upper, lowerTaken, found.swaps);
     if (!layout.refusal.isEmpty()) {
         tell(layout.refusal);
         return;
@@ -272,7 +288,16 @@ void kereso::take(const QStringList &words)
         const keyboard::Point at = keyboard::dropPoint({Row::Lower, m.slot});
         b->Form_DragDrop(b->Command1[size_t(m.tile)], at.x, at.y);
     }
-    tell(QStringLiteral("Lerakva: %1").arg(words.join(u' ')));
+    // Which tiles stand for which letters, as the lower row shows the tiles as they are.
+    QStringList standIns;
+    for (const finder::Swap &swap : found.swaps) {
+        const char32_t tile = finder::letterAt(swap.tile), letter = finder::letterAt(swap.letter);
+        const QString said = QString::fromUcs4(&letter, 1) + QStringLiteral(" helyett ") + QString::fromUcs4(&tile, 1).toUpper();
+        if (!standIns.contains(said))
+            standIns << said;
+    }
+    tell(QStringLiteral("Lerakva: %1").arg(words.join(u' ')) +
+         (standIns.isEmpty() ? QString() : QStringLiteral("; ") + standIns.join(QStringLiteral(", "))));
 }
 
 // On the status line, and to a screen reader, whose focus stays where it is.

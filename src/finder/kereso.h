@@ -11,12 +11,16 @@ class board;
 class FoundList;
 class Notice;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
 class QSpinBox;
 class SearchRun;
+namespace finder {
+struct Ranked;
+}
 
 class kereso : public Form
 {
@@ -40,6 +44,8 @@ public:
     QSpinBox *Spin1;  // the most words
     QSpinBox *Spin2;  // the least word length
     QCheckBox *Check1; // the starting expression's words too
+    QLabel *relaxLabel;
+    QComboBox *relax;  // which letters count as alike
     QListView *List1; // "Szavak"
     QListView *List2; // "Anagrammák"
     QLabel *Label1, *Label2, *Label3, *Label4;
@@ -59,7 +65,7 @@ protected:
 private:
     void followBoard();
     void search();
-    void take(const QStringList &words);
+    void take(const finder::Ranked &found);
     void showCounts();
     void tell(const QString &message);
 

@@ -15,6 +15,15 @@ SearchRun::SearchRun(const QString &listPath, QObject *parent) : QObject(parent)
             return {nullptr, WordList::Fault::Unreadable};
         }
     });
+    // The relaxed classes are made once the list is there, so that the first
+    // relaxed search does not wait for them.
+    relaxed_ = QtConcurrent::run([list = list_] {
+        try {
+            if (const std::shared_ptr<const WordList> loaded = list.result().list)
+                (void)loaded->relaxed();
+        } catch (const std::exception &) { // no memory: a relaxed search will say so
+        }
+    });
 }
 
 SearchRun::~SearchRun()
@@ -29,6 +38,7 @@ SearchRun::~SearchRun()
     };
     for (QFuture<void> &f : searches_)
         wait(f);
+    wait(relaxed_);
     wait(list_);
 }
 
@@ -96,7 +106,7 @@ void SearchRun::work(const Query &query, const std::atomic<bool> &stop, quint64 
         return;
     }
     std::vector<Found> words;
-    for (const int32_t w : search.words())
+    for (const FoundWord &w : search.words())
         words.push_back(rankWord(*list, w));
     post(generation, [this, words = std::move(words)] { emit wordsFound(words); });
     const QStringList contained = search.contained();

@@ -46,6 +46,7 @@ private:
     void work(const finder::Query &query, const std::atomic<bool> &stop, quint64 generation, const Loaded &loaded);
 
     QFuture<Loaded> list_;
+    QFuture<void> relaxed_;
     std::vector<QFuture<void>> searches_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     quint64 generation_ = 0;

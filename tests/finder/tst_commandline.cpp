@@ -67,6 +67,12 @@ private slots:
         QTest::newRow("the starting words left out") << QStringList{"--anagram", "áron máté"} << "ár mátéon\n";
         QTest::newRow("the starting words asked for") << QStringList{"--anagram", "áron máté", "--with-starting", "--words", "2"}
                                                       << "máté áron\nár mátéon\n";
+        // "Mate Aron": no accents at all; relaxed, its A and E tiles stand for á and é, said after a tab.
+        QTest::newRow("exact: no anagram") << QStringList{"--anagram", "Mate Aron", "--relax", "0"} << "";
+        const QString relaxed = "máté áron\t2 a→á, e→é\nár mátéon\t2 a→á, e→é\nmáté ár on\t2 a→á, e→é\n"
+                                "áron mé tá\t2 a→á, e→é\n";
+        for (const char *level : {"1", "2", "3"})
+            QTest::addRow("relaxed at level %s", level) << QStringList{"--anagram", "Mate Aron", "--relax", level} << relaxed;
         QTest::newRow("single words, the longest, then the commonest first")
             << QStringList{"--anagram", "Ámor Téná", "--single-words"} << "mátéon\nmáté\náron\nár\non\nmé\ntá\nté\n";
     }
@@ -90,6 +96,7 @@ private slots:
         QTest::newRow("no text") << QStringList{"--words", "2"} << 0 << 2 << "--anagram";
         QTest::newRow("too many words") << QStringList{"--anagram", "alma", "--words", "6"} << 0 << 2 << "--words";
         QTest::newRow("not a number") << QStringList{"--anagram", "alma", "--limit", "sok"} << 0 << 2 << "--limit";
+        QTest::newRow("no such level") << QStringList{"--anagram", "alma", "--relax", "4"} << 0 << 2 << "--relax";
         QTest::newRow("24 letters") << QStringList{"--anagram", "Széchenyi István gróf urait"} << 0 << 2
                                     << "A megadott kifejezés legfeljebb 23 betűből állhat!";
         QTest::newRow("no word list") << QStringList{"--anagram", "alma"} << 1 << 1 << "nem olvasható";
@@ -126,7 +133,7 @@ private slots:
         QString out, err;
         QCOMPARE(program.run({"--help"}, &out, &err), 0);
         for (const char *option : {"--anagram", "--words", "--min-length", "--contain", "--with-starting", "--single-words",
-                                   "--limit", "Kilépési kód"})
+                                   "--limit", "--relax", "Kilépési kód"})
             QVERIFY2(out.contains(QString::fromUtf8(option)), option);
     }
 };

@@ -88,8 +88,8 @@ private slots:
         Query q;
         q.letters = letters;
         QStringList found;
-        for (const int32_t w : Search(list, q).words())
-            found << list.word(w);
+        for (const FoundWord &w : Search(list, q).words())
+            found << list.word(w.word);
         QCOMPARE(found, words);
     }
 
@@ -115,9 +115,9 @@ private slots:
             Query q;
             q.letters = query + QStringLiteral("qx");
             QStringList found;
-            for (const int32_t w : Search(list, q).words())
-                if (list.length(w) == 3)
-                    found << list.word(w);
+            for (const FoundWord &w : Search(list, q).words())
+                if (list.length(w.word) == 3)
+                    found << list.word(w.word);
             QCOMPARE(found, QStringList{letter + QStringLiteral("qx")});
         }
     }
@@ -209,6 +209,146 @@ private slots:
         QCOMPARE(found, anagrams);
     }
 
+    // Each level takes its letters as alike, and no others; the words say which tiles stand for which letters.
+    void relaxLevels_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("exact") << "KÓR" << 0 << QStringList{"kór"};
+        QTest::newRow("long as short: ó as o, not ö") << "KÓR" << 1 << QStringList{"kór", "kor (ó→o)"};
+        QTest::newRow("long as short: ő as ö, not o") << "tőr" << 1 << QStringList{"tőr", "tör (ő→ö)"};
+        QTest::newRow("long as short: ű as ü, not u") << "TŰR" << 1 << QStringList{"tür (ű→ü)"};
+        QTest::newRow("accents off: ó as o and ö") << "KÓR" << 2 << QStringList{"kór", "kor (ó→o)", "kör (ó→ö)"};
+        QTest::newRow("accents off: ő as o and ö") << "tőr" << 2 << QStringList{"tőr", "tor (ő→o)", "tör (ő→ö)"};
+        QTest::newRow("accents off: ű as u and ü") << "TŰR" << 2 << QStringList{"tur (ű→u)", "tür (ű→ü)"};
+        QTest::newRow("accents off: not y as i yet") << "yva" << 2 << QStringList{};
+        QTest::newRow("old names: y as i, w as v") << "ywa" << 3 << QStringList{"iva (y→i, w→v)", "vai (y→i, w→v)"};
+        QTest::newRow("old names: the accents off too") << "ÍVÁ" << 3 << QStringList{"iva (á→a, í→i)", "vai (á→a, í→i)"};
+    }
+    void relaxLevels()
+    {
+        QFETCH(QString, letters);
+        QFETCH(int, level);
+        QFETCH(QStringList, words);
+        const WordList list = listOf({"kór", "kor", "kör", "tőr", "tör", "tor", "tür", "tur", "iva", "vai", "ava"});
+        Query q;
+        q.letters = letters;
+        q.relax = Relax(level);
+        q.minLength = 3;
+        QStringList found;
+        for (const FoundWord &w : Search(list, q).words())
+            found << rankWord(list, w).shown();
+        found.sort();
+        words.sort();
+        QCOMPARE(found, words);
+    }
+
+    // Relaxed, against every multiset of words whose letters are alike at the level, on small random lists of
+    // accented letters: each found once, none false, and their swaps turn the tiles into the words' letters.
+    void everyRelaxedAnagramOnce_data()
+    {
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<int>("level");
+        for (int seed = 1; seed <= 4; ++seed)
+            for (int level = 1; level <= 3; ++level)
+                QTest::addRow("seed %d, level %d", seed, level) << seed << level;
+    }
+    void everyRelaxedAnagramOnce()
+    {
+        QFETCH(int, seed);
+        QFETCH(int, level);
+        QRandomGenerator rng{quint32(seed)};
+        const QString alphabet = QStringLiteral("aáoóöőuúüűiíywv");
+        QStringList words;
+        while (words.size() < 50) {
+            QString w;
+            for (int n = 1 + int(rng.bounded(3)); n > 0; --n)
+                w += alphabet[int(rng.bounded(alphabet.size()))];
+            if (!words.contains(w))
+                words << w;
+        }
+        QString phrase;
+        for (int n = 6 + int(rng.bounded(3)); n > 0; --n)
+            phrase += alphabet[int(rng.bounded(alphabet.size()))];
+        const Relax relax = Relax(level);
+        // The slow way: every multiset of up to 3 words alike with the phrase at the level.
+        std::set<QString> expected;
+        const Counts want = fold(countLetters(phrase), relax);
+        for (int a = 0; a < words.size(); ++a)
+            for (int b = a; b <= words.size(); ++b)
+                for (int c = b; c <= words.size(); ++c) {
+                    QStringList chosen{words[a]};
+                    if (b < words.size())
+                        chosen << words[b];
+                    if (c < words.size())
+                        chosen << words[c];
+                    if ((b == words.size()) != (c == words.size()) && b == words.size())
+                        continue;
+                    if (fold(countLetters(chosen.join(QString())), relax) == want) {
+                        chosen.sort();
+                        expected.insert(chosen.join(' '));
+                    }
+                }
+        const WordList list = listOf(words);
+        Query q;
+        q.letters = phrase;
+        q.relax = relax;
+        const Search search(list, q);
+        QStringList found;
+        std::atomic<bool> cancel{false};
+        search.anagrams([&](std::vector<Anagram> &&batch) {
+            for (const Anagram &a : batch) {
+                found << spelled(list, a, {});
+                // The tiles, each swapped tile as the letter it stands for, spell the words exactly.
+                Counts tiles = countLetters(phrase);
+                for (const Swap &s : a.swaps) {
+                    QVERIFY(foldLetter(s.tile, relax) == foldLetter(s.letter, relax) && s.tile != s.letter);
+                    --tiles.n[size_t(s.tile)];
+                    ++tiles.n[size_t(s.letter)];
+                }
+                QString letters;
+                for (const int32_t w : a.words)
+                    letters += list.word(w);
+                const Counts spelledLetters = countLetters(letters);
+                QVERIFY(std::equal(tiles.n.begin(), tiles.n.begin() + Letters, spelledLetters.n.begin()));
+            }
+        }, cancel, 3);
+        QCOMPARE(std::set<QString>(found.begin(), found.end()), expected);
+        QCOMPARE(found.size(), qsizetype(expected.size()));
+    }
+
+    // Relaxing adds results and never reorders or hides the exact ones.
+    void relaxingKeepsTheExactOrder()
+    {
+        const std::optional<WordList> list = WordList::load(QStringLiteral(MORVALIN_WORDLIST));
+        QVERIFY(list);
+        const auto ranked = [&](Relax relax) {
+            Query q;
+            q.letters = QStringLiteral("Petőfi Sándor");
+            q.relax = relax;
+            const Search search(*list, q);
+            std::vector<Ranked> all;
+            std::atomic<bool> cancel{false};
+            search.anagrams([&](std::vector<Anagram> &&batch) {
+                for (const Anagram &a : batch)
+                    all.push_back(rankAnagram(*list, a, {}));
+            }, cancel);
+            std::stable_sort(all.begin(), all.end(), [](const Ranked &a, const Ranked &b) { return a.rank < b.rank; });
+            QStringList exact;
+            for (const Ranked &r : all)
+                if (r.swaps.empty())
+                    exact << r.rank.text;
+            return std::pair{exact, all.size()};
+        };
+        const auto [exact, exactCount] = ranked(Relax::Exact);
+        for (const Relax relax : {Relax::LongShort, Relax::Accents, Relax::OldNames}) {
+            const auto [withinRelaxed, count] = ranked(relax);
+            QCOMPARE(withinRelaxed, exact);
+            QVERIFY(count > exactCount);
+        }
+    }
+
     // On the shipped list, where the same class and the same word come up twice, each set of words comes out once.
     void eachSetOnceOnTheRealList_data()
     {
@@ -242,8 +382,8 @@ private slots:
         QStringList ordered;
         Query q;
         q.letters = QStringLiteral("abcdefghijklmno");
-        for (const int32_t w : Search(list, q).words())
-            ordered << list.word(w);
+        for (const FoundWord &w : Search(list, q).words())
+            ordered << list.word(w.word);
         QCOMPARE(ordered, QStringList({"fghij", "abcde", "klmno", "abcd", "ab"}));
     }
 

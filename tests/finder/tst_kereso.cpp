@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListView>
 #include <QSpinBox>
@@ -86,14 +87,22 @@ private slots:
         QTest::addColumn<QString>("list"); // "words" or "anagrams"
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QList<QPoint>>("drops"); // the same by hand: tile, lower slot
-        QTest::newRow("a word") << "words" << "lama" << QList<QPoint>{{1, 0}, {0, 1}, {2, 2}, {3, 3}};
-        QTest::newRow("an anagram, its words apart") << "anagrams" << "la ma" << QList<QPoint>{{1, 0}, {0, 1}, {2, 3}, {3, 4}};
+        QTest::addColumn<int>("relax");
+        QTest::newRow("a word") << "words" << "lama" << QList<QPoint>{{1, 0}, {0, 1}, {2, 2}, {3, 3}} << 0;
+        QTest::newRow("an anagram, its words apart") << "anagrams" << "la ma" << QList<QPoint>{{1, 0}, {0, 1}, {2, 3}, {3, 4}}
+                                                     << 0;
+        // The A that no word bears as it is stands for the á of "lám"; the lower row shows it as it is.
+        QTest::newRow("a relaxed anagram") << "anagrams" << "lám a (a\u2192á)" << QList<QPoint>{{1, 0}, {3, 1}, {2, 2}, {0, 4}}
+                                           << 1;
     }
     void takenLikeTheDropsByHand() {
         QFETCH(QString, list);
         QFETCH(QString, entry);
         QFETCH(QList<QPoint>, drops);
-        kereso &k = open("alma", {"alma", "lama", "ma", "la"});
+        QFETCH(int, relax);
+        kereso &k = open("alma", {"alma", "lama", "ma", "la", "lám", "a"});
+        k.relax->setCurrentIndex(relax);
+        QTRY_VERIFY(!k.isSearching());
         board &b = forms::load<board>();
         QTest::keyClick(b.Command1[2], Qt::Key_Space); // a tile lifted from the keyboard is put back first
         take(list == "words" ? k.List1 : k.List2, entry);
@@ -103,6 +112,8 @@ private slots:
         for (const QPoint &d : drops)
             QVERIFY(sendTileDrop(&b, d.x(), pxAt(d.y() * 495 + 250, 2500)));
         QCOMPARE(taken, boardState(b));
+        if (relax)
+            QCOMPARE(k.Label7->text(), QString("Lerakva: lám a; á helyett A"));
     }
 
     void nothingMovesWhenItDoesNotFit() {

@@ -71,11 +71,33 @@ struct alignas(8) Counts
         }
         return rest;
     }
+    // This one and `more` together; no count reaches 128.
+    Counts plus(const Counts &more) const
+    {
+        Counts sum;
+        for (int i = 0; i < 5; ++i)
+            sum.setWord(i, word(i) + more.word(i));
+        sum.mask = mask | more.mask;
+        return sum;
+    }
     bool operator==(const Counts &other) const { return n == other.n; }
 };
 
 // The letters of a text; spaces, punctuation and letters outside the game's
 // are left out (`foreign` counts the last).
 Counts countLetters(QStringView text, int *foreign = nullptr);
+
+// How far letters are taken as alike, as Hungarian anagram makers have
+// always allowed: exactly; a long vowel as its short pair (á a, é e, í i,
+// ó o, ő ö, ú u, ű ü); every accent off (ö o, ü u too); and the old
+// spelling of names too, one letter for one (y i, w v). Spellings that
+// change the number of letters (cz, th, ch, eö) stay out: every tile is used.
+enum class Relax { Exact, LongShort, Accents, OldNames, Loosest = OldNames };
+inline constexpr int RelaxLevels = 4;
+
+// The letter a letter counts as at a level.
+int foldLetter(int letter, Relax level);
+// The letters with each one counted as its folded letter.
+Counts fold(const Counts &letters, Relax level);
 
 } // namespace finder

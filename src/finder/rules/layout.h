@@ -4,6 +4,8 @@
 // word by word, each word in the leftmost free slots with a free slot or the
 // row's end on either side, so that the finished expression reads with spaces.
 
+#include "finder/rules/search.h"
+
 #include <QStringList>
 #include <vector>
 
@@ -28,7 +30,10 @@ struct Layout
     QString refusal;             // why nothing moves, for the player
 };
 
-// `lowerTaken` has one entry per usable slot of the lower row.
-Layout layOut(const QStringList &words, std::vector<UpperTile> upper, std::vector<bool> lowerTaken);
+// `lowerTaken` has one entry per usable slot of the lower row. `swaps` are
+// the tiles a relaxed result lets stand for other letters: a letter no tile
+// bears takes a tile of one of them.
+Layout layOut(const QStringList &words, std::vector<UpperTile> upper, std::vector<bool> lowerTaken,
+              std::vector<Swap> swaps = {});
 
 } // namespace finder

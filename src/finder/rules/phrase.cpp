@@ -12,11 +12,13 @@ namespace {
 // The roles a word can take, in the order a phrase places them.
 enum Role : uint8_t { Subject, Verbal, Object, Adverbial, Attribute, Determiner, Rest };
 
+// Tried in this order, the first of equal readings kept: an adjective reads
+// as an attribute before a form of it reads as a case.
 constexpr std::array<std::pair<uint8_t, Role>, 8> RoleOfClass{{
     {Nominative, Subject},
+    {Adjective, Attribute},
     {Accusative, Object},
     {OtherCase, Adverbial},
-    {Adjective, Attribute},
     {Article, Determiner},
     {Verb, Verbal},
     {Interjection, Rest},

@@ -27,12 +27,17 @@ static QStringList wordsOf(const QString &text)
     return words;
 }
 
-Search::Search(const WordList &list, const Query &query) : list_(list), query_(query)
+Search::Search(const WordList &list, const Query &query)
+    : list_(list), index_(query.relax == Relax::Exact ? list.exact() : list.relaxed()), query_(query)
 {
-    const Counts all = countLetters(query.letters);
+    tiles_ = countLetters(query.letters);
     contained_ = wordsOf(query.contain);
-    const Counts taken = countLetters(contained_.join(QString()));
-    fits_ = all.holds(taken);
+    containedLetters_ = countLetters(contained_.join(QString()));
+    // A relaxed search runs on the loosest classes; what its level does not
+    // allow is left out as the words are named.
+    const Relax loose = query.relax == Relax::Exact ? Relax::Exact : Relax::Loosest;
+    const Counts all = fold(tiles_, loose), taken = fold(containedLetters_, loose);
+    fits_ = all.holds(taken) && (query.relax == Relax::Exact || swapsFor(containedLetters_, true));
     if (!fits_)
         return;
     rest_ = all.minus(taken);
@@ -50,34 +55,127 @@ Search::Search(const WordList &list, const Query &query) : list_(list), query_(q
     }
 
     const int minLength = std::max(1, query.minLength);
-    const std::span<const uint64_t> masks = list.masks();
+    const std::span<const uint64_t> masks = index_.masks();
     const uint64_t outside = ~rest_.mask;
     for (int c = 0; c < int(masks.size()); ++c) {
         if (masks[size_t(c)] & outside)
             continue;
-        const Counts &letters = list.letters(c);
+        const Counts &letters = index_.letters(c);
         if (letters.total() >= minLength && rest_.holds(letters))
             candidates_.push_back(c);
     }
     std::stable_sort(candidates_.begin(), candidates_.end(),
-                     [&](int a, int b) { return list.letters(a).total() > list.letters(b).total(); });
+                     [&](int a, int b) { return index_.letters(a).total() > index_.letters(b).total(); });
 }
 
-std::vector<int32_t> Search::words() const
+// The letters that have others alike at the loosest level: a á e é i í y o ó
+// ö ő u ú ü ű v w.
+static constexpr uint64_t Foldable = [] {
+    uint64_t mask = 0;
+    for (const int k : {0, 26, 4, 27, 8, 28, 24, 14, 29, 30, 31, 20, 32, 33, 34, 21, 22})
+        mask |= uint64_t(1) << k;
+    return mask;
+}();
+
+std::optional<std::vector<Swap>> Search::swapsFor(const Counts &words, bool partial) const
 {
-    std::vector<int32_t> found;
+    std::vector<Swap> swaps;
+    // How many more of each letter the words want than the tiles bear. A
+    // letter alike with no other counts whole at every level: the search
+    // has seen to those, and only the rest are looked at.
+    std::array<int, Letters> want{};
+    uint64_t lacking = 0, spare = 0;
+    const uint64_t looked = query_.relax == Relax::Exact ? ~uint64_t(0) : Foldable;
+    for (uint64_t m = (words.mask | tiles_.mask) & looked; m; m &= m - 1) {
+        const int k = std::countr_zero(m);
+        want[size_t(k)] = words.n[size_t(k)] - tiles_.n[size_t(k)];
+        if (want[size_t(k)] > 0)
+            lacking |= uint64_t(1) << k;
+        else if (want[size_t(k)] < 0)
+            spare |= uint64_t(1) << k;
+    }
+    if (!lacking && (partial || !spare))
+        return swaps; // the tiles spell the words as they are
+    if (query_.relax == Relax::Exact)
+        return std::nullopt;
+    // Each lacking letter from a spare tile alike at the search's level; the
+    // whole anagram uses every spare tile so.
+    for (; lacking; lacking &= lacking - 1) {
+        const int k = std::countr_zero(lacking);
+        const int alike = foldLetter(k, query_.relax);
+        for (uint64_t m = spare; m && want[size_t(k)] > 0; m &= m - 1) {
+            const int j = std::countr_zero(m);
+            if (foldLetter(j, query_.relax) != alike)
+                continue;
+            while (want[size_t(k)] > 0 && want[size_t(j)] < 0) {
+                swaps.push_back({int8_t(j), int8_t(k)});
+                --want[size_t(k)];
+                ++want[size_t(j)];
+            }
+        }
+        if (want[size_t(k)] > 0)
+            return std::nullopt;
+    }
+    if (!partial)
+        for (uint64_t m = spare; m; m &= m - 1)
+            if (want[size_t(std::countr_zero(m))] < 0)
+                return std::nullopt;
+    return swaps;
+}
+
+std::vector<FoundWord> Search::words() const
+{
+    size_t most = 0;
     for (const int c : candidates_)
-        for (const int32_t w : list_.wordsOf(c))
-            found.push_back(w);
-    // As rankWord orders them, without making their texts.
-    std::sort(found.begin(), found.end(), [&](int32_t a, int32_t b) {
-        const int la = list_.length(a), lb = list_.length(b);
-        if (la != lb)
-            return la > lb;
-        if (list_.cost(a) != list_.cost(b))
-            return list_.cost(a) < list_.cost(b);
-        return list_.textBefore(a, b);
-    });
+        most += index_.wordsOf(c).size();
+    std::vector<FoundWord> found;
+    found.reserve(most);
+    for (const int c : candidates_) {
+        const std::span<const int32_t> words = index_.wordsOf(c);
+        if (query_.relax == Relax::Exact) {
+            for (const int32_t w : words)
+                found.push_back({w, {}});
+            continue;
+        }
+        // Words of the same exact letters stand together and share their
+        // swaps; beside the must-contain words, which have their tiles already.
+        std::optional<std::vector<Swap>> swaps;
+        for (size_t i = 0; i < words.size(); ++i) {
+            if (i == 0 || index_.accentsOf(c, i) != index_.accentsOf(c, i - 1))
+                swaps = swapsFor(index_.exactLetters(c, i).plus(containedLetters_), true);
+            if (!swaps)
+                continue;
+            const bool last = i + 1 == words.size() || index_.accentsOf(c, i + 1) != index_.accentsOf(c, i);
+            found.push_back({words[i], last ? std::move(*swaps) : *swaps});
+        }
+    }
+    // As rankWord orders them, without making their texts: the longest, the
+    // commonest, the first in the list.
+    std::vector<std::pair<uint64_t, uint32_t>> order(found.size());
+    for (size_t i = 0; i < found.size(); ++i) {
+        const int32_t w = found[i].word;
+        const auto cost = uint64_t(list_.cost(w) + RelaxCost * int(found[i].swaps.size()));
+        order[i] = {uint64_t(255 - list_.length(w)) << 48 | cost << 32 | uint32_t(w), uint32_t(i)};
+    }
+    std::sort(order.begin(), order.end());
+    // Put in that order where they are, following each cycle of places.
+    std::vector<uint32_t> from(found.size());
+    for (size_t n = 0; n < order.size(); ++n)
+        from[n] = order[n].second;
+    for (size_t start = 0; start < found.size(); ++start) {
+        if (from[start] == start)
+            continue;
+        FoundWord held = std::move(found[start]);
+        size_t at = start;
+        while (from[at] != start) {
+            const size_t next = from[at];
+            found[at] = std::move(found[next]);
+            from[at] = uint32_t(at);
+            at = next;
+        }
+        found[at] = std::move(held);
+        from[at] = uint32_t(at);
+    }
     return found;
 }
 
@@ -110,7 +208,7 @@ struct Search::Walk
     explicit Walk(const Search &s, const Batch &d, const std::atomic<bool> &c, size_t size)
         : search(s), deliver(d), cancel(c), batchSize(size)
     {
-        const WordList &list = s.list_;
+        const LetterIndex &list = s.index_;
         position = positionBlock.make<int32_t>(size_t(list.classCount()));
         std::fill(position.begin(), position.end(), -1);
         keys.resize(s.candidates_.size());
@@ -135,7 +233,7 @@ struct Search::Walk
     // letters came later in the search order: that anagram is found there.
     bool allowed(int32_t cls, int32_t pos) const
     {
-        const uint64_t mask = search.list_.letters(cls).mask;
+        const uint64_t mask = search.index_.letters(cls).mask;
         for (const Step &s : path)
             if (pos < s.from && (mask >> s.letter & 1))
                 return false;
@@ -159,7 +257,17 @@ struct Search::Walk
     {
         const WordList &list = search.list_;
         if (i == path.size()) {
-            Anagram a{words};
+            Anagram a{words, {}};
+            if (search.query_.relax != Relax::Exact) {
+                // The words as they are against the tiles as they are.
+                Counts spelled = search.containedLetters_;
+                for (const int32_t w : words)
+                    spelled = spelled.plus(list.lettersOf(w));
+                std::optional<std::vector<Swap>> swaps = search.swapsFor(spelled, false);
+                if (!swaps)
+                    return; // alike only at a looser level than asked
+                a.swaps = std::move(*swaps);
+            }
             // Shown the longest first, then in the list's order.
             std::sort(a.words.begin(), a.words.end(), [&](int32_t x, int32_t y) {
                 return list.length(x) != list.length(y) ? list.length(x) > list.length(y) : list.textBefore(x, y);
@@ -169,7 +277,7 @@ struct Search::Walk
         }
         const int32_t cls = path[i].cls;
         const bool sameAsBefore = i > 0 && path[i - 1].cls == cls;
-        for (const int32_t w : list.wordsOf(cls)) {
+        for (const int32_t w : search.index_.wordsOf(cls)) {
             if (search.excluded_[size_t(w)] || (sameAsBefore && w < words.back()))
                 continue;
             words.push_back(w);
@@ -205,7 +313,7 @@ struct Search::Walk
             if (!batch.empty() && std::chrono::steady_clock::now() - lastDelivery > std::chrono::milliseconds(50))
                 flush();
         }
-        const WordList &list = search.list_;
+        const LetterIndex &list = search.index_;
         if (wordsLeft == 1) {
             const int c = list.find(rest, key);
             if (c >= 0 && position[size_t(c)] >= 0 && allowed(c, position[size_t(c)])) {
@@ -265,11 +373,32 @@ bool Rank::operator<(const Rank &o) const
     return text < o.text;
 }
 
-Ranked rankWord(const WordList &list, int32_t word)
+QString describe(const std::vector<Swap> &swaps)
 {
-    const QString text = list.word(word);
+    // Each kind of swap once, with how many tiles make it.
+    std::vector<std::pair<Swap, int>> kinds;
+    for (const Swap &s : swaps) {
+        auto it = std::find_if(kinds.begin(), kinds.end(), [&](const auto &k) { return k.first == s; });
+        if (it == kinds.end())
+            kinds.push_back({s, 1});
+        else
+            ++it->second;
+    }
+    QStringList parts;
+    for (const auto &[swap, count] : kinds) {
+        const char32_t tile = letterAt(swap.tile), letter = letterAt(swap.letter);
+        parts << (count > 1 ? QString::number(count) + u' ' : QString()) + QString::fromUcs4(&tile, 1) + QChar(0x2192) +
+                     QString::fromUcs4(&letter, 1);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+Ranked rankWord(const WordList &list, const FoundWord &word)
+{
+    const QString text = list.word(word.word);
     // Longest first, then the commonest: the same order as Search::words().
-    return {{(255 - list.length(word)) * 256 + list.cost(word), 1, text}, {text}};
+    const int cost = list.cost(word.word) + RelaxCost * int(word.swaps.size());
+    return {{(255 - list.length(word.word)) * 1024 + cost, 1, text}, {text}, describe(word.swaps), word.swaps};
 }
 
 // A must-contain word as the list knows it; one it does not know counts as
@@ -295,7 +424,9 @@ Ranked rankAnagram(const WordList &list, const Anagram &anagram, const QStringLi
     const Phrase phrase = arrange(words);
     Ranked r;
     r.rank.words = int(words.size());
-    r.rank.score = PhraseScore::PerWord * (r.rank.words - 1) - phrase.bonus;
+    r.rank.score = PhraseScore::PerWord * (r.rank.words - 1) - phrase.bonus + RelaxCost * int(anagram.swaps.size());
+    r.swaps = anagram.swaps;
+    r.relaxed = describe(anagram.swaps);
     for (const PhraseWord &w : words)
         r.rank.score += w.cost;
     for (const int i : phrase.order)

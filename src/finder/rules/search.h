@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace finder {
@@ -19,12 +20,31 @@ struct Query
     int minLength = 1;   // of a word found
     QString starting;     // the starting expression: its words are left out of anagrams
     bool allowStarting = false;
+    Relax relax = Relax::Exact; // which letters count as alike
 };
 
-// An anagram: words of the list, the must-contain words not among them.
+// A tile standing for another letter, as a relaxed search allows: the Ó
+// tile for the o of "kor". Letters by their index (alphabet.h).
+struct Swap
+{
+    int8_t tile;
+    int8_t letter;
+    bool operator==(const Swap &) const = default;
+};
+
+// An anagram: words of the list, the must-contain words not among them,
+// and the tiles that stand for other letters in them.
 struct Anagram
 {
     std::vector<int32_t> words;
+    std::vector<Swap> swaps;
+};
+
+// A single word, and the tiles that stand for other letters in it.
+struct FoundWord
+{
+    int32_t word;
+    std::vector<Swap> swaps;
 };
 
 class Search
@@ -38,7 +58,7 @@ public:
 
     // Every word of the letters left once the must-contain text has its own,
     // the best first.
-    std::vector<int32_t> words() const;
+    std::vector<FoundWord> words() const;
 
     // Every anagram, each once whatever the order of its words, fewest words
     // first. They come in batches: the first at once, then every `batchSize`
@@ -46,13 +66,21 @@ public:
     using Batch = std::function<void(std::vector<Anagram> &&)>;
     void anagrams(const Batch &deliver, const std::atomic<bool> &cancel, size_t batchSize = 512) const;
 
+    // Which tiles stand for which letters when `words` spell (all or, when
+    // `partial`, a part of) the letters: none when they need a letter no
+    // tile stands for at the search's level.
+    std::optional<std::vector<Swap>> swapsFor(const Counts &words, bool partial) const;
+
 private:
     struct Walk;
     const WordList &list_;
+    const LetterIndex &index_;        // the exact classes, or the folded ones
     Query query_;
     QStringList contained_;
     bool fits_ = false;
-    Counts rest_;                     // the letters left for the search
+    Counts tiles_;                    // the letters as they are
+    Counts containedLetters_;         // the must-contain words' own
+    Counts rest_;                     // the letters left for the search, folded when relaxed
     std::vector<int32_t> candidates_; // classes that fit, the longest first
     Block excludedBlock_;
     std::span<uint8_t> excluded_;     // per word of the list
@@ -75,10 +103,21 @@ struct Rank
 struct Ranked
 {
     Rank rank;
-    QStringList words; // in the phrase's order
+    QStringList words;   // in the phrase's order
+    QString relaxed;     // the tiles standing for other letters: "ó→o, 2 y→i"
+    std::vector<Swap> swaps;
+    // The text a list shows and a screen reader says: the words, then the
+    // relaxed letters in brackets.
+    QString shown() const { return relaxed.isEmpty() ? rank.text : rank.text + QStringLiteral(" (") + relaxed + u')'; }
 };
 
-Ranked rankWord(const WordList &list, int32_t word);
+// What each relaxed letter costs in the ranking: an exact anagram comes
+// before a relaxed one as good, and fewer relaxed letters before more.
+inline constexpr int RelaxCost = 25;
+
+Ranked rankWord(const WordList &list, const FoundWord &word);
 Ranked rankAnagram(const WordList &list, const Anagram &anagram, const QStringList &contained);
+// The swaps as the player reads them.
+QString describe(const std::vector<Swap> &swaps);
 
 } // namespace finder

@@ -55,7 +55,7 @@ static int accented(unsigned char lead, unsigned char next)
     return -1;
 }
 
-size_t WordList::slotOf(uint64_t key, const Counts &letters) const
+size_t LetterIndex::slotOf(uint64_t key, const Counts &letters) const
 {
     const size_t mask = table_.size() - 1;
     const auto tag = uint32_t(key >> 32);
@@ -66,16 +66,125 @@ size_t WordList::slotOf(uint64_t key, const Counts &letters) const
     }
 }
 
-int WordList::find(const Counts &letters, uint64_t key) const
+int LetterIndex::find(const Counts &letters) const { return find(letters, WordList::key(letters)); }
+
+int LetterIndex::find(const Counts &letters, uint64_t key) const
 {
     if (table_.empty())
         return -1;
     return table_[slotOf(key, letters)].cls;
 }
 
+void LetterIndex::reserve(size_t most)
+{
+    // Sized once: the table at most four-fifths full.
+    table_ = tableBlock_.make<Slot>(std::bit_ceil(most + most / 4 + 1));
+    std::uninitialized_fill(table_.begin(), table_.end(), Slot{0, -1});
+    room_ = classBlock_.make<Counts>(most);
+    classes_ = room_.first(0);
+}
+
+int32_t LetterIndex::classOf(const Counts &letters, uint64_t key)
+{
+    const size_t slot = slotOf(key, letters);
+    int32_t cls = table_[slot].cls;
+    if (cls < 0) {
+        cls = int32_t(classes_.size());
+        new (&room_[classes_.size()]) Counts(letters);
+        classes_ = room_.first(classes_.size() + 1);
+        table_[slot] = {uint32_t(key >> 32), cls};
+    }
+    return cls;
+}
+
+void LetterIndex::listWords(std::span<const int32_t> classOfWord, std::span<const int32_t> order)
+{
+    masks_ = maskBlock_.make<uint64_t>(classes_.size());
+    for (size_t c = 0; c < classes_.size(); ++c)
+        masks_[c] = classes_[c].mask;
+    // The words of each class, counted, then listed.
+    firstWord_ = firstBlock_.make<int32_t>(classes_.size() + 1);
+    for (const int32_t c : classOfWord)
+        ++firstWord_[size_t(c) + 1];
+    for (size_t c = 1; c < firstWord_.size(); ++c)
+        firstWord_[c] += firstWord_[c - 1];
+    byClass_ = byClassBlock_.make<int32_t>(classOfWord.size());
+    for (const int32_t w : order)
+        byClass_[size_t(firstWord_[size_t(classOfWord[size_t(w)])]++)] = w;
+    // Each start was moved on by its class's words: move them back.
+    for (size_t c = firstWord_.size() - 1; c > 0; --c)
+        firstWord_[c] = firstWord_[c - 1];
+    firstWord_[0] = 0;
+}
+
+// The letters the loosest level folds into others, five bits each in a word's accents.
+static constexpr std::array<int, 11> FoldedAway{26, 27, 28, 29, 30, 31, 32, 33, 34, 22, 24}; // á é í ó ö ő ú ü ű w y
+
+static uint64_t accents(const Counts &letters)
+{
+    uint64_t packed = 0;
+    for (size_t i = 0; i < FoldedAway.size(); ++i)
+        packed |= uint64_t(std::min<int>(letters.n[size_t(FoldedAway[i])], 31)) << (5 * i);
+    return packed;
+}
+
+Counts LetterIndex::exactLetters(int c, size_t i) const
+{
+    Counts letters = classes_[size_t(c)];
+    const uint64_t packed = accentsOf(c, i);
+    if (!packed)
+        return letters;
+    for (size_t k = 0; k < FoldedAway.size(); ++k) {
+        const auto n = uint8_t(packed >> (5 * k) & 31);
+        if (!n)
+            continue;
+        const int letter = FoldedAway[k], into = foldLetter(letter, Relax::Loosest);
+        letters.n[size_t(letter)] = n;
+        letters.mask |= uint64_t(1) << letter;
+        letters.n[size_t(into)] = uint8_t(letters.n[size_t(into)] - n);
+        if (!letters.n[size_t(into)])
+            letters.mask &= ~(uint64_t(1) << into);
+    }
+    return letters;
+}
+
+struct WordList::Lazy
+{
+    std::once_flag once;
+    LetterIndex index;
+};
+
+const LetterIndex &WordList::relaxed() const
+{
+    std::call_once(relaxed_->once, [this] {
+        LetterIndex &index = relaxed_->index;
+        index.reserve(size_t(exact_.classCount()));
+        // The folded class of each exact class, then of each word.
+        std::vector<int32_t> folded(size_t(exact_.classCount()));
+        for (int c = 0; c < exact_.classCount(); ++c) {
+            const Counts letters = fold(exact_.letters(c), Relax::Loosest);
+            folded[size_t(c)] = index.classOf(letters, key(letters));
+        }
+        std::vector<int32_t> classOfWord(words_.size()), order;
+        order.reserve(words_.size());
+        for (size_t w = 0; w < words_.size(); ++w)
+            classOfWord[w] = folded[size_t(words_[w].cls)];
+        // By exact class, so that a search meets the words of one together.
+        for (int c = 0; c < exact_.classCount(); ++c)
+            for (const int32_t w : exact_.wordsOf(c))
+                order.push_back(w);
+        index.listWords(classOfWord, order);
+        index.accents_ = index.accentBlock_.make<uint64_t>(order.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            index.accents_[i] = accents(exact_.letters(words_[size_t(index.byClass_[i])].cls));
+    });
+    return relaxed_->index;
+}
+
 std::optional<WordList> WordList::parse(QByteArray bytes, Fault *fault)
 {
     WordList list;
+    list.relaxed_ = std::make_shared<Lazy>();
     list.bytes_ = std::move(bytes);
     const bool whole = list.index(list.bytes_.constData(), list.bytes_.constData() + list.bytes_.size());
     if (fault)
@@ -124,11 +233,7 @@ bool WordList::index(const char *const begin, const char *const end)
         return false; // every line holds at least a letter, two tabs, a digit, a class
     text_ = begin;
     const size_t lines = expected;
-    // Sized once: the table at most four-fifths full; at most a class a line.
-    table_ = tableBlock_.make<Slot>(std::bit_ceil(lines + lines / 4 + 1));
-    std::uninitialized_fill(table_.begin(), table_.end(), Slot{0, -1});
-    const std::span<Counts> classes = classBlock_.make<Counts>(lines);
-    size_t classCount = 0;
+    exact_.reserve(lines); // at most a class a line
     const std::span<Word> words = wordBlock_.make<Word>(lines);
     size_t wordCount = 0;
     // Each form's slot is fetched from memory a few forms before it is
@@ -143,17 +248,9 @@ bool WordList::index(const char *const begin, const char *const end)
     constexpr size_t Ahead = 8;
     std::array<Pending, Ahead> ring;
     size_t read = 0, settled = 0;
-    const size_t tableMask = table_.size() - 1;
+    const size_t tableMask = exact_.table_.size() - 1;
     const auto settle = [&](Pending &pending) {
-        const size_t slot = slotOf(pending.key, pending.counts);
-        int32_t cls = table_[slot].cls;
-        if (cls < 0) {
-            cls = int32_t(classCount);
-            new (&classes[classCount++]) Counts(pending.counts);
-            classes_ = classes.first(classCount);
-            table_[slot] = {uint32_t(pending.key >> 32), cls};
-        }
-        pending.word.cls = cls;
+        pending.word.cls = exact_.classOf(pending.counts, pending.key);
         words[wordCount++] = pending.word;
     };
     const char *previous = nullptr;
@@ -211,7 +308,7 @@ bool WordList::index(const char *const begin, const char *const end)
             return false; // a line cut short, or no class
         ++p;
         form.word = {uint32_t(line - begin), -1, uint8_t(bytes), uint8_t(cost), uint8_t(kinds)};
-        __builtin_prefetch(&table_[size_t(form.key) & tableMask]);
+        __builtin_prefetch(&exact_.table_[size_t(form.key) & tableMask]);
         ++read;
     }
     if (read != lines)
@@ -219,28 +316,19 @@ bool WordList::index(const char *const begin, const char *const end)
     while (settled < read)
         settle(ring[settled++ % Ahead]);
     words_ = words.first(wordCount);
-    masks_ = maskBlock_.make<uint64_t>(classes_.size());
-    for (size_t c = 0; c < classes_.size(); ++c)
-        masks_[c] = classes_[c].mask;
-    // The words of each class, counted, then listed.
-    firstWord_ = firstBlock_.make<int32_t>(classes_.size() + 1);
-    for (const Word &w : words_)
-        ++firstWord_[size_t(w.cls) + 1];
-    for (size_t c = 1; c < firstWord_.size(); ++c)
-        firstWord_[c] += firstWord_[c - 1];
-    byClass_ = byClassBlock_.make<int32_t>(words_.size());
-    for (int32_t w = 0; w < int32_t(words_.size()); ++w)
-        byClass_[size_t(firstWord_[size_t(words_[size_t(w)].cls)]++)] = w;
-    // Each start was moved on by its class's words: move them back.
-    for (size_t c = firstWord_.size() - 1; c > 0; --c)
-        firstWord_[c] = firstWord_[c - 1];
-    firstWord_[0] = 0;
+    std::vector<int32_t> classOfWord(words_.size()), order(words_.size());
+    for (size_t w = 0; w < words_.size(); ++w) {
+        classOfWord[w] = words_[w].cls;
+        order[w] = int32_t(w);
+    }
+    exact_.listWords(classOfWord, order);
     return true;
 }
 
 std::optional<WordList> WordList::load(const QString &path, Fault *fault, QString *error)
 {
     WordList list;
+    list.relaxed_ = std::make_shared<Lazy>();
     list.file_ = std::make_unique<QFile>(path);
     const qint64 size = list.file_->size();
     const bool opened = list.file_->open(QIODevice::ReadOnly);

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <memory>
+#include <mutex>
 #include <QString>
 #include <optional>
 #include <span>
@@ -32,6 +33,58 @@ enum WordClass : uint8_t {
     Other = 128,     // F: any other word
 };
 
+// Multisets of letters and the words that spell each: the list's exact
+// classes (an anagram class: its words spell the same letters), or the
+// classes its words fall into when some letters are taken as alike.
+class LetterIndex
+{
+public:
+    int classCount() const { return int(classes_.size()); }
+    const Counts &letters(int c) const { return classes_[size_t(c)]; }
+    // The letters present in each class, apart from their counts: a search
+    // scans these first, eight bytes a class rather than a whole multiset.
+    std::span<const uint64_t> masks() const { return masks_; }
+    std::span<const int32_t> wordsOf(int c) const
+    {
+        return {byClass_.data() + firstWord_[size_t(c)], size_t(firstWord_[size_t(c) + 1] - firstWord_[size_t(c)])};
+    }
+    // The class spelling exactly these letters, or -1; `key` is theirs.
+    int find(const Counts &letters) const;
+    int find(const Counts &letters, uint64_t key) const;
+    // Of the relaxed classes: the exact letters of the i-th word wordsOf(c)
+    // gives, made from the class's folded letters and the word's own count
+    // of each folded-away letter, kept beside it in the same order (the words
+    // of one exact class stand together there).
+    Counts exactLetters(int c, size_t i) const;
+    uint64_t accentsOf(int c, size_t i) const { return accents_[size_t(firstWord_[size_t(c)]) + i]; }
+
+private:
+    friend class WordList;
+    // A class under the high half of its key; the low half picks the slot.
+    struct Slot
+    {
+        uint32_t tag;
+        int32_t cls = -1;
+    };
+    size_t slotOf(uint64_t key, const Counts &letters) const;
+    // Room for at most `most` classes.
+    void reserve(size_t most);
+    // The class of these letters, made when new.
+    int32_t classOf(const Counts &letters, uint64_t key);
+    // The words of each class, from each word's class, each class's words
+    // in the order `order` gives (all words, once each).
+    void listWords(std::span<const int32_t> classOfWord, std::span<const int32_t> order);
+
+    Block classBlock_, maskBlock_, tableBlock_, firstBlock_, byClassBlock_, accentBlock_;
+    std::span<Counts> classes_;
+    std::span<Counts> room_;
+    std::span<uint64_t> masks_;
+    std::span<int32_t> firstWord_; // class c's words: byClass_[firstWord_[c] .. firstWord_[c + 1])
+    std::span<int32_t> byClass_;
+    std::span<uint64_t> accents_; // relaxed classes only: five bits for each folded-away letter
+    std::span<Slot> table_;
+};
+
 class WordList
 {
 public:
@@ -50,26 +103,28 @@ public:
     static std::optional<WordList> load(const QString &path, Fault *fault = nullptr, QString *error = nullptr);
 
     int wordCount() const { return int(words_.size()); }
-    int classCount() const { return int(classes_.size()); }
-
     QString word(int w) const;
     int cost(int w) const { return words_[size_t(w)].cost; }
     uint8_t classes(int w) const { return words_[size_t(w)].classes; }
-    int length(int w) const { return classes_[size_t(words_[size_t(w)].cls)].total(); }
+    int length(int w) const { return exact_.classes_[size_t(words_[size_t(w)].cls)].total(); }
+    // A word's own letters.
+    const Counts &lettersOf(int w) const { return exact_.classes_[size_t(words_[size_t(w)].cls)]; }
     // Whether word a's text sorts before word b's, by their bytes.
     bool textBefore(int a, int b) const { return a < b; }
 
-    const Counts &letters(int c) const { return classes_[size_t(c)]; }
-    // The letters present in each class, apart from their counts: a search
-    // scans these first, eight bytes a class rather than a whole multiset.
-    std::span<const uint64_t> masks() const { return masks_; }
-    std::span<const int32_t> wordsOf(int c) const
-    {
-        return {byClass_.data() + firstWord_[size_t(c)], size_t(firstWord_[size_t(c) + 1] - firstWord_[size_t(c)])};
-    }
-    // The class spelling exactly these letters, or -1; `key` is theirs.
-    int find(const Counts &letters) const { return find(letters, key(letters)); }
-    int find(const Counts &letters, uint64_t key) const;
+    // The exact classes.
+    const LetterIndex &exact() const { return exact_; }
+    // The classes with every relaxed letter folded (see alphabet.h): made on
+    // first asking, once, whichever thread asks.
+    const LetterIndex &relaxed() const;
+
+    // The exact index's, for short.
+    int classCount() const { return exact_.classCount(); }
+    const Counts &letters(int c) const { return exact_.letters(c); }
+    std::span<const uint64_t> masks() const { return exact_.masks(); }
+    std::span<const int32_t> wordsOf(int c) const { return exact_.wordsOf(c); }
+    int find(const Counts &letters) const { return exact_.find(letters); }
+    int find(const Counts &letters, uint64_t key) const { return exact_.find(letters, key); }
 
     // A key of a multiset that adds up: the key of a difference is the
     // difference of the keys, so a search keeps its remainder's key as it goes.
@@ -84,27 +139,17 @@ private:
         uint8_t cost;
         uint8_t classes;
     };
-    // A class under the high half of its key; the low half picks the slot.
-    struct Slot
-    {
-        uint32_t tag;
-        int32_t cls = -1;
-    };
-    size_t slotOf(uint64_t key, const Counts &letters) const;
     bool index(const char *begin, const char *end);
+    struct Lazy;
 
-    Block classBlock_, maskBlock_, tableBlock_, wordBlock_, firstBlock_, byClassBlock_;
-
+    Block wordBlock_;
     // The text is one or the other.
     QByteArray bytes_;
     std::unique_ptr<QFile> file_;
     const char *text_ = nullptr;
     std::span<Word> words_; // in the file's order, which is the bytes' order
-    std::span<Counts> classes_;
-    std::span<uint64_t> masks_;
-    std::span<int32_t> firstWord_; // class c's words: byClass_[firstWord_[c] .. firstWord_[c + 1])
-    std::span<int32_t> byClass_;
-    std::span<Slot> table_;
+    LetterIndex exact_;
+    std::shared_ptr<Lazy> relaxed_;
 };
 
 } // namespace finder
