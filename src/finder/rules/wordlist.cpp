@@ -225,33 +225,110 @@ static bool header(const char *&p, const char *end, size_t *count)
     return true;
 }
 
+// One line of the list: its letters and their key, its cost, its classes.
+struct ListLine
+{
+    Counts counts;
+    uint64_t key = 0;
+    size_t bytes = 0; // of the form
+    unsigned cost = 0;
+    unsigned classes = 0;
+};
+
+// What a byte of a form is: a letter a–z (0–25), the lead byte of an
+// accented letter (Lead), the tab that ends the form (Tab), or nothing of a
+// form (-1).
+static constexpr int Lead = -2, Tab = -3;
+static constexpr std::array<int8_t, 256> ByteKind = [] {
+    std::array<int8_t, 256> kind{};
+    kind.fill(-1);
+    for (int b = 'a'; b <= 'z'; ++b)
+        kind[size_t(b)] = int8_t(b - 'a');
+    kind[0xC3] = kind[0xC5] = Lead;
+    kind[size_t('\t')] = Tab;
+    return kind;
+}();
+
+// Reads the line at `p` and moves `p` past it; false when it is not a
+// whole line of the list's shape.
+static bool readLine(const char *&p, const char *end, ListLine &line)
+{
+    const char *const start = p;
+    line.counts = Counts();
+    line.key = 0;
+    for (;;) {
+        if (p == end)
+            return false;
+        int k = ByteKind[static_cast<unsigned char>(*p)];
+        if (k == Tab)
+            break;
+        if (k >= 0) {
+            ++p;
+        } else if (k == Lead && end - p >= 2 &&
+                   (k = accented(static_cast<unsigned char>(*p), static_cast<unsigned char>(p[1]))) >= 0) {
+            p += 2;
+        } else {
+            return false;
+        }
+        if (!line.counts.add(k))
+            return false;
+        line.key += LetterKeys[size_t(k)];
+    }
+    line.bytes = size_t(p - start);
+    if (line.bytes == 0 || line.bytes > 255)
+        return false;
+    line.cost = 0;
+    const char *digits = ++p;
+    while (p < end && *p >= '0' && *p <= '9' && p - digits < 3)
+        line.cost = line.cost * 10 + unsigned(*p++ - '0');
+    if (p == digits || line.cost > 255 || p == end || *p != '\t')
+        return false;
+    line.classes = 0;
+    for (++p; p < end && *p != '\n'; ++p) {
+        const int bit = classBit(*p);
+        if (!bit)
+            return false;
+        line.classes |= unsigned(bit);
+    }
+    if (p == end || !line.classes)
+        return false; // a line cut short, or no class
+    ++p;
+    return true;
+}
+
+// Whether form a sorts strictly before form b by bytes; neighbours in the
+// list share long beginnings, too short for a library call to pay.
+static bool before(const char *a, size_t aBytes, const char *b, size_t bBytes)
+{
+    const size_t common = std::min(aBytes, bBytes);
+    for (size_t i = 0; i < common; ++i)
+        if (a[i] != b[i])
+            return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+    return aBytes < bBytes;
+}
+
 bool WordList::index(const char *const begin, const char *const end)
 {
     const char *p = begin;
-    size_t expected = 0;
-    if (!header(p, end, &expected) || expected > size_t(end - p) / 5)
+    size_t lines = 0;
+    if (!header(p, end, &lines) || lines > size_t(end - p) / 5)
         return false; // every line holds at least a letter, two tabs, a digit, a class
     text_ = begin;
-    const size_t lines = expected;
     exact_.reserve(lines); // at most a class a line
     const std::span<Word> words = wordBlock_.make<Word>(lines);
-    size_t wordCount = 0;
     // Each form's slot is fetched from memory a few forms before it is
     // looked at, so that the table's cache misses overlap; the forms wait
     // in a ring, read straight into it.
-    struct Pending
-    {
-        Counts counts;
-        uint64_t key;
-        Word word;
-    };
     constexpr size_t Ahead = 8;
-    std::array<Pending, Ahead> ring;
+    std::array<ListLine, Ahead> ring;
+    std::array<uint32_t, Ahead> offsets{};
     size_t read = 0, settled = 0;
     const size_t tableMask = exact_.table_.size() - 1;
-    const auto settle = [&](Pending &pending) {
-        pending.word.cls = exact_.classOf(pending.counts, pending.key);
-        words[wordCount++] = pending.word;
+    const auto settle = [&] {
+        const ListLine &line = ring[settled % Ahead];
+        words[settled] = {offsets[settled % Ahead], exact_.classOf(line.counts, line.key), uint8_t(line.bytes),
+                          uint8_t(line.cost), uint8_t(line.classes)};
+        ++settled;
     };
     const char *previous = nullptr;
     size_t previousBytes = 0;
@@ -259,63 +336,25 @@ bool WordList::index(const char *const begin, const char *const end)
         if (read == lines)
             return false; // more lines than the header says
         if (read - settled == Ahead)
-            settle(ring[settled++ % Ahead]);
-        Pending &form = ring[read % Ahead];
-        // One pass over the line: its letters, its cost, its classes.
-        const char *const line = p;
-        form.counts = Counts();
-        form.key = 0;
-        while (p < end && *p != '\t') {
-            const auto b = static_cast<unsigned char>(*p);
-            int k;
-            if (unsigned(b - 'a') < 26u) {
-                k = b - 'a';
-                ++p;
-            } else if (end - p >= 2 && (k = accented(b, static_cast<unsigned char>(p[1]))) >= 0) {
-                p += 2;
-            } else {
-                return false;
-            }
-            if (!form.counts.add(k))
-                return false;
-            form.key += LetterKeys[size_t(k)];
-        }
-        const auto bytes = size_t(p - line);
-        if (bytes == 0 || bytes > 255 || p == end)
+            settle();
+        const char *const start = p;
+        ListLine &line = ring[read % Ahead];
+        if (!readLine(p, end, line))
             return false;
         // In order, each form once: the index of a word is its place in the bytes' order.
-        if (previous) {
-            const int order = std::memcmp(previous, line, std::min(previousBytes, bytes));
-            if (order > 0 || (order == 0 && previousBytes >= bytes))
-                return false;
-        }
-        previous = line;
-        previousBytes = bytes;
-        unsigned cost = 0;
-        const char *digits = ++p;
-        while (p < end && *p >= '0' && *p <= '9' && p - digits < 3)
-            cost = cost * 10 + unsigned(*p++ - '0');
-        if (p == digits || cost > 255 || p == end || *p != '\t')
+        if (previous && !before(previous, previousBytes, start, line.bytes))
             return false;
-        unsigned kinds = 0;
-        for (++p; p < end && *p != '\n'; ++p) {
-            const int bit = classBit(*p);
-            if (!bit)
-                return false;
-            kinds |= unsigned(bit);
-        }
-        if (p == end || !kinds)
-            return false; // a line cut short, or no class
-        ++p;
-        form.word = {uint32_t(line - begin), -1, uint8_t(bytes), uint8_t(cost), uint8_t(kinds)};
-        __builtin_prefetch(&exact_.table_[size_t(form.key) & tableMask]);
+        previous = start;
+        previousBytes = line.bytes;
+        offsets[read % Ahead] = uint32_t(start - begin);
+        __builtin_prefetch(&exact_.table_[size_t(line.key) & tableMask]);
         ++read;
     }
     if (read != lines)
         return false; // fewer lines than the header says: cut short
     while (settled < read)
-        settle(ring[settled++ % Ahead]);
-    words_ = words.first(wordCount);
+        settle();
+    words_ = words.first(read);
     std::vector<int32_t> classOfWord(words_.size()), order(words_.size());
     for (size_t w = 0; w < words_.size(); ++w) {
         classOfWord[w] = words_[w].cls;
