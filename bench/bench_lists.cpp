@@ -10,7 +10,7 @@
 #include "benchsupport.h"
 #include "puzzles/rules/listfile.h"
 #include "puzzles/lista.h"
-#include "puzzles/lists.h"
+#include "puzzles/puzzlelists.h"
 #include "puzzles/rules/ordering.h"
 #include "puzzles/sortedcombo.h"
 

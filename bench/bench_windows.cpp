@@ -13,6 +13,7 @@
 #include "game/board.h"
 #include "permutator/permut.h"
 #include "puzzles/betolt.h"
+#include "wiring.h"
 
 #include <QApplication>
 #include <QFile>
@@ -73,6 +74,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     appsetup::init();
+    wiring::install();
     QTemporaryDir folder;
     program::setFolder(folder.path());
     program::setWarnHandler([](const QString &text) { qFatal("unexpected warning: %s", qPrintable(text)); });
@@ -98,7 +100,7 @@ int main(int argc, char *argv[])
             while (k->isSearching())
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         },
-        [] { forms::loaded<kereso>()->Command1->click(); },
+        [] { forms::loaded<kereso>()->closeButton->click(); },
     }, 2); // each opening maps and lets go some 30 MB: a few kilobytes a time stay in the heap's pieces
 
     forms::destroyAll();

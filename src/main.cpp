@@ -4,6 +4,7 @@
 #include "finder/commandline.h"
 #include "startup/indit.h"
 #include "startup/resources.h"
+#include "wiring.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     startup::initResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/startup/title.jpg")));
 
+    wiring::install();
     forms::load<indit>().show();
 
     const int status = QApplication::exec();

@@ -18,6 +18,7 @@
 
 namespace {
 std::array<QPointer<Form>, FormCount> g_forms;
+std::function<void(Form &)> g_loadObserver;
 std::function<void(FormId)> g_unloadObserver;
 // Bumped by destroyAll(), so that a check queued before it does not run.
 int g_generation = 0;
@@ -123,8 +124,12 @@ Form *find(FormId id) { return slot(id).data(); }
 void adopt(Form *form)
 {
     slot(form->formId()) = form;
+    if (g_loadObserver)
+        g_loadObserver(*form);
     form->Form_Load();
 }
+
+void setLoadObserver(std::function<void(Form &)> observer) { g_loadObserver = std::move(observer); }
 
 void unload(FormId id)
 {

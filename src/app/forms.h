@@ -4,6 +4,7 @@
 // name and created afresh on the next use.
 
 #include <QWidget>
+#include <functional>
 
 class QCloseEvent;
 
@@ -52,6 +53,10 @@ Form *find(FormId id);
 
 // Registers a newly built window and runs its Form_Load.
 void adopt(Form *form);
+
+// Called with each window as it is registered, before its Form_Load: where
+// the program connects the window's requests to the windows that answer them.
+void setLoadObserver(std::function<void(Form &)> observer);
 
 // The window, loading it first if it is not loaded.
 template <class F> F &load()

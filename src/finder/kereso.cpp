@@ -5,15 +5,13 @@
 #include "app/notice.h"
 #include "app/program.h"
 #include "app/syscolour.h"
+#include "app/textaccess.h"
 #include "app/twips.h"
 #include "app/windowmanager.h"
+#include "finder/boardlink.h"
 #include "finder/foundlist.h"
-#include "finder/rules/layout.h"
+#include "finder/rules/placement.h"
 #include "finder/searchrun.h"
-#include "game/board.h"
-#include "game/rules/keyboard.h"
-#include "game/seged.h"
-#include "puzzles/betolt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,8 +22,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
-
-using namespace geometry;
 
 // The permutator's palette.
 static const QColor WindowBlue(24, 72, 184);
@@ -58,77 +54,81 @@ kereso::kereso() : Form(Id)
     // Tall and narrow, to stand beside the board on a common screen.
     setFixedClientTw(5100, 12240);
 
-    Label1 = controls::label(this, QStringLiteral("Betűk:"), 120, 120, 4860, 255);
-    Text1 = new QLineEdit(this);
-    Text1->setGeometry(twips::toPx(120, 360, 4860, 405));
-    Label2 = controls::label(this, QStringLiteral("Tartalmazza:"), 120, 900, 4860, 255);
-    Text2 = new QLineEdit(this);
-    Text2->setGeometry(twips::toPx(120, 1140, 4860, 405));
-    for (QLineEdit *box : {Text1, Text2})
+    lettersLabel = controls::label(this, QStringLiteral("Betűk:"), 120, 120, 4860, 255);
+    letters = new QLineEdit(this);
+    letters->setGeometry(twips::toPx(120, 360, 4860, 405));
+    mustContainLabel = controls::label(this, QStringLiteral("Tartalmazza:"), 120, 900, 4860, 255);
+    mustContain = new QLineEdit(this);
+    mustContain->setGeometry(twips::toPx(120, 1140, 4860, 405));
+    for (QLineEdit *box : {letters, mustContain}) {
         box->setFont(fonts::timesCE(12));
-    Label3 = controls::label(this, QStringLiteral("Legfeljebb szó:"), 120, 1740, 1680, 255);
-    Spin1 = spin(this, 1800, 1680, 1, 5, 3);
-    Label4 = controls::label(this, QStringLiteral("Legalább betű:"), 2760, 1740, 1500, 255);
-    Spin2 = spin(this, 4245, 1680, 1, 9, 1);
-    Check1 = new QCheckBox(QStringLiteral("A kiinduló szavak is"), this);
-    Check1->setGeometry(twips::toPx(120, 2220, 4860, 255));
+        textaccess::install(box);
+    }
+    maxWordsLabel = controls::label(this, QStringLiteral("Legfeljebb szó:"), 120, 1740, 1680, 255);
+    maxWords = spin(this, 1800, 1680, 1, 5, 3);
+    minLengthLabel = controls::label(this, QStringLiteral("Legalább betű:"), 2760, 1740, 1500, 255);
+    minLength = spin(this, 4245, 1680, 1, 9, 1);
+    withStarting = new QCheckBox(QStringLiteral("A kiinduló szavak is"), this);
+    withStarting->setGeometry(twips::toPx(120, 2220, 4860, 255));
     relaxLabel = controls::label(this, QStringLiteral("Betűk egyezése:"), 120, 2640, 1680, 255);
     relax = new QComboBox(this);
     relax->setGeometry(twips::toPx(1800, 2580, 3180, 375));
     relax->setFont(fonts::timesCE(12));
     // As Hungarian anagram makers have always allowed, looser at each step.
-    relax->addItems({QStringLiteral("pontosan"), QStringLiteral("hosszú = rövid magánhangzó"),
-                     QStringLiteral("ékezetek nélkül"), QStringLiteral("régi névírás is (y = i, w = v)")});
+    // Short enough for the box; the tooltip tells each in full.
+    relax->addItems({QStringLiteral("pontosan"), QStringLiteral("hosszú = rövid"), QStringLiteral("ékezetek nélkül"),
+                     QStringLiteral("régi névírás is")});
     relax->setToolTip(QStringLiteral(
         "Pontosan: az Á nem A, az Ő nem Ö. Hosszú = rövid: á = a, é = e, í = i, ó = o, ő = ö, ú = u, ű = ü. "
         "Ékezetek nélkül: az ö = o és az ü = u is. Régi névírás: az y = i és a w = v is. A lazított betűket "
         "az anagramma után zárójel mutatja (ó→o), és hátrébb sorolják."));
-    Label5 = controls::label(this, QString(), 120, 3120, 4860, 255);
-    List1 = list(this, 120, 3360, 4860, 3000);
-    Label6 = controls::label(this, QString(), 120, 6540, 4860, 255);
-    List2 = list(this, 120, 6780, 4860, 4200);
-    List1->setToolTip(QStringLiteral("A leghosszabb szavak elöl, egy hosszon belül a gyakoribbak."));
-    List2->setToolTip(QStringLiteral(
+    wordsLabel = controls::label(this, QString(), 120, 3120, 4860, 255);
+    words = list(this, 120, 3360, 4860, 3000);
+    anagramsLabel = controls::label(this, QString(), 120, 6540, 4860, 255);
+    anagrams = list(this, 120, 6780, 4860, 4200);
+    words->setToolTip(QStringLiteral("A leghosszabb szavak elöl, egy hosszon belül a gyakoribbak."));
+    anagrams->setToolTip(QStringLiteral(
         "Elöl a gyakori szavakból álló, mondatként is olvasható anagrammák: a névelő a főnév előtt, "
         "a melléknév a főnév előtt, az ige az alanyával vagy a tárgyával. Minden további szó és minden "
         "ritkább szó hátrébb sorol."));
-    Label7 = controls::label(this, QString(), 120, 11100, 4860, 510);
-    Label7->setWordWrap(true);
-    Command1 = controls::button(this, QStringLiteral("Bezárás"), 3885, 11730, 1095, 375);
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, relaxLabel}) {
+    status = controls::label(this, QString(), 120, 11100, 4860, 510);
+    status->setWordWrap(true);
+    closeButton = controls::button(this, QStringLiteral("Bezárás"), 3885, 11730, 1095, 375);
+    for (QLabel *label :
+         {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status, relaxLabel}) {
         label->setFont(fonts::msSansSerif(8.25));
         controls::setForeColor(label, syscolour::highlightText());
     }
     // Each box and list is named by its label for a screen reader.
-    Label1->setBuddy(Text1);
-    Label2->setBuddy(Text2);
-    Label3->setBuddy(Spin1);
-    Label4->setBuddy(Spin2);
+    lettersLabel->setBuddy(letters);
+    mustContainLabel->setBuddy(mustContain);
+    maxWordsLabel->setBuddy(maxWords);
+    minLengthLabel->setBuddy(minLength);
     relaxLabel->setBuddy(relax);
-    setTabOrder({Text1, Text2, Spin1, Spin2, Check1, relax, List1, List2, Command1});
+    setTabOrder({letters, mustContain, maxWords, minLength, withStarting, relax, words, anagrams, closeButton});
 
     notice_ = new Notice(this);
-    words_ = new FoundList(this);
-    anagrams_ = new FoundList(this);
-    List1->setModel(words_);
-    List2->setModel(anagrams_);
-    connect(words_, &FoundList::countChanged, this, &kereso::showCounts);
-    connect(anagrams_, &FoundList::countChanged, this, &kereso::showCounts);
+    foundWords_ = new FoundList(this);
+    foundAnagrams_ = new FoundList(this);
+    words->setModel(foundWords_);
+    anagrams->setModel(foundAnagrams_);
+    connect(foundWords_, &FoundList::countChanged, this, &kereso::showCounts);
+    connect(foundAnagrams_, &FoundList::countChanged, this, &kereso::showCounts);
 
     // A new search once the player pauses, not at every key.
     typing_.setSingleShot(true);
     typing_.setInterval(120);
     connect(&typing_, &QTimer::timeout, this, &kereso::search);
-    connect(Text1, &QLineEdit::textEdited, this, [this] { edited_ = true; });
-    connect(Text1, &QLineEdit::textChanged, this, &kereso::Text1_Change);
-    connect(Text2, &QLineEdit::textChanged, this, &kereso::Text1_Change);
-    connect(Spin1, &QSpinBox::valueChanged, this, &kereso::Text1_Change);
-    connect(Spin2, &QSpinBox::valueChanged, this, &kereso::Text1_Change);
-    connect(Check1, &QCheckBox::toggled, this, &kereso::Text1_Change);
-    connect(relax, &QComboBox::currentIndexChanged, this, &kereso::Text1_Change);
-    connect(List1, &QListView::activated, this, &kereso::List1_DblClick);
-    connect(List2, &QListView::activated, this, &kereso::List2_DblClick);
-    connect(Command1, &QPushButton::clicked, this, &kereso::Command1_Click);
+    connect(letters, &QLineEdit::textEdited, this, [this] { edited_ = true; });
+    connect(letters, &QLineEdit::textChanged, this, &kereso::queryChanged);
+    connect(mustContain, &QLineEdit::textChanged, this, &kereso::queryChanged);
+    connect(maxWords, &QSpinBox::valueChanged, this, &kereso::queryChanged);
+    connect(minLength, &QSpinBox::valueChanged, this, &kereso::queryChanged);
+    connect(withStarting, &QCheckBox::toggled, this, &kereso::queryChanged);
+    connect(relax, &QComboBox::currentIndexChanged, this, &kereso::queryChanged);
+    connect(words, &QListView::activated, this, &kereso::takeWord);
+    connect(anagrams, &QListView::activated, this, &kereso::takeAnagram);
+    connect(closeButton, &QPushButton::clicked, this, &kereso::closeClicked);
     showCounts();
 }
 
@@ -137,26 +137,28 @@ kereso::~kereso() = default;
 void kereso::Form_Load()
 {
     controls::setBackColor(this, WindowBlue);
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, relaxLabel})
+    for (QLabel *label :
+         {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status, relaxLabel})
         controls::setBackColor(label, WindowBlue);
-    controls::setBackColor(Check1, WindowBlue);
-    controls::setForeColor(Check1, syscolour::highlightText());
-    Check1->setFont(fonts::msSansSerif(8.25));
-    for (QWidget *box : std::initializer_list<QWidget *>{Text1, Text2, Spin1, Spin2, relax, List1, List2}) {
+    controls::setBackColor(withStarting, WindowBlue);
+    controls::setForeColor(withStarting, syscolour::highlightText());
+    withStarting->setFont(fonts::msSansSerif(8.25));
+    for (QWidget *box :
+         std::initializer_list<QWidget *>{letters, mustContain, maxWords, minLength, relax, words, anagrams}) {
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, BoxBlue);
         box->setPalette(pal);
     }
     run_ = new SearchRun(program::filePath(QStringLiteral("szavak.txt")), this);
-    connect(run_, &SearchRun::wordsFound, this, [this](const std::vector<Found> &w) { words_->add(w); });
-    connect(run_, &SearchRun::anagramsFound, this, [this](const std::vector<Found> &a) { anagrams_->add(a); });
+    connect(run_, &SearchRun::wordsFound, this, [this](const std::vector<Found> &w) { foundWords_->add(w); });
+    connect(run_, &SearchRun::anagramsFound, this, [this](const std::vector<Found> &a) { foundAnagrams_->add(a); });
     connect(run_, &SearchRun::containMissing, this, [this] {
         containMissing_ = true;
         tell(QStringLiteral("A betűk között nincs meg mindaz, amit tartalmaznia kell."));
     });
     connect(run_, &SearchRun::finished, this, [this] {
-        words_->flush();
-        anagrams_->flush();
+        foundWords_->flush();
+        foundAnagrams_->flush();
         showCounts();
     });
     connect(run_, &SearchRun::failed, this, [this](const QString &message) {
@@ -166,16 +168,17 @@ void kereso::Form_Load()
     });
 }
 
-void kereso::openFor(board &b)
+void kereso::openFor(BoardLink &board, const QWidget &beside)
 {
+    board_ = &board;
     edited_ = false;
     followBoard();
-    connect(&b, &board::tilesChanged, this, &kereso::followBoard, Qt::UniqueConnection);
+    connect(&board, &BoardLink::changed, this, &kereso::followBoard, Qt::UniqueConnection);
     if (!isVisible()) {
         // Beside the board where the screen has room: right, else left,
         // else against the screen's right edge.
-        const QRect area = b.screen() ? b.screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
-        const QRect at = b.frameGeometry();
+        const QRect area = beside.screen() ? beside.screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+        const QRect at = beside.frameGeometry();
         const QSize outer = size().grownBy(windowmanager::frame(this));
         int x = area.right() + 1 - outer.width();
         if (at.right() + outer.width() <= area.right())
@@ -186,29 +189,23 @@ void kereso::openFor(board &b)
         move(std::max(area.left(), x), y);
     }
     showInFront();
-    Text1->setFocus(Qt::OtherFocusReason);
+    letters->setFocus(Qt::OtherFocusReason);
 }
 
 // The upper row's letters, left to right, as long as the player has not
 // written the box himself.
 void kereso::followBoard()
 {
-    const board *b = forms::loaded<board>();
-    if (edited_ || !b)
+    if (edited_ || !board_)
         return;
-    std::vector<std::pair<int, QString>> upper;
-    for (const Tile *t : b->Command1)
-        if (t && !t->isHidden() && t->Top() == UpperRowTop)
-            upper.emplace_back(t->Left(), t->Caption());
-    std::sort(upper.begin(), upper.end());
-    QString letters;
-    for (const auto &[left, letter] : upper)
-        letters += letter;
-    if (letters != Text1->text())
-        Text1->setText(letters);
+    QString row;
+    for (const finder::UpperTile &tile : board_->upperTiles())
+        row += tile.letter;
+    if (row != letters->text())
+        letters->setText(row);
 }
 
-void kereso::Text1_Change() { typing_.start(); }
+void kereso::queryChanged() { typing_.start(); }
 
 bool kereso::isSearching() const { return typing_.isActive() || (run_ && run_->isRunning()); }
 
@@ -216,22 +213,22 @@ void kereso::search()
 {
     if (!run_)
         return;
-    words_->clear();
-    anagrams_->clear();
+    foundWords_->clear();
+    foundAnagrams_->clear();
     // What the last search said is stale; what the last move said stays.
     if (containMissing_ || failed_)
-        Label7->clear();
+        status->clear();
     containMissing_ = false;
     failed_ = false;
     finder::Query query;
-    query.letters = Text1->text();
-    query.contain = Text2->text();
-    query.maxWords = Spin1->value();
-    query.minLength = Spin2->value();
-    query.allowStarting = Check1->isChecked();
+    query.letters = letters->text();
+    query.contain = mustContain->text();
+    query.maxWords = maxWords->value();
+    query.minLength = minLength->value();
+    query.allowStarting = withStarting->isChecked();
     query.relax = finder::Relax(relax->currentIndex());
-    if (const betolt *entry = forms::loaded<betolt>())
-        query.starting = entry->Text1->text();
+    if (startingText)
+        query.starting = startingText();
     run_->start(query);
     showCounts();
 }
@@ -240,54 +237,43 @@ void kereso::showCounts()
 {
     const bool running = isSearching();
     const QString more = running ? QStringLiteral(" – keresés…") : QString();
-    Label5->setText(QStringLiteral("Szavak: %1").arg(words_->rowCount()) + (running && words_->rowCount() == 0 ? more : QString()));
-    Label6->setText(QStringLiteral("Anagrammák: %1").arg(anagrams_->rowCount()) + more);
+    wordsLabel->setText(QStringLiteral("Szavak: %1").arg(foundWords_->rowCount())
+                        + (running && foundWords_->rowCount() == 0 ? more : QString()));
+    anagramsLabel->setText(QStringLiteral("Anagrammák: %1").arg(foundAnagrams_->rowCount()) + more);
     // A screen reader hears a list by its name, the count in it.
-    List1->setAccessibleName(QStringLiteral("Szavak, %1").arg(words_->rowCount()));
-    List2->setAccessibleName(QStringLiteral("Anagrammák, %1").arg(anagrams_->rowCount()));
+    words->setAccessibleName(QStringLiteral("Szavak, %1").arg(foundWords_->rowCount()));
+    anagrams->setAccessibleName(QStringLiteral("Anagrammák, %1").arg(foundAnagrams_->rowCount()));
 }
 
-void kereso::List1_DblClick()
+void kereso::takeWord()
 {
-    if (List1->currentIndex().isValid())
-        take(words_->at(List1->currentIndex().row()));
+    if (words->currentIndex().isValid())
+        take(foundWords_->at(words->currentIndex().row()));
 }
 
-void kereso::List2_DblClick()
+void kereso::takeAnagram()
 {
-    if (List2->currentIndex().isValid())
-        take(anagrams_->at(List2->currentIndex().row()));
+    if (anagrams->currentIndex().isValid())
+        take(foundAnagrams_->at(anagrams->currentIndex().row()));
 }
 
 // The tiles spelling the words go down to the lower row, each through the
 // drop rule, as the player's own drops would; all of them or none.
 void kereso::take(const finder::Ranked &found)
 {
-    const QStringList &words = found.words;
-    board *b = forms::loaded<board>();
-    if (!b || !b->isVisible()) {
+    const QStringList &chosen = found.words;
+    if (!board_ || !board_->inPlay()) {
         tell(QStringLiteral("Nincs játék a táblán."));
         return;
     }
-    b->putBackLifted();
-    std::vector<finder::UpperTile> upper;
-    for (int i = 0; i < MaxTiles; ++i) {
-        const Tile *t = b->Command1[size_t(i)];
-        if (t && !t->isHidden() && t->Top() == UpperRowTop)
-            upper.push_back({i, t->Caption(), int(slotOf(t->Left()))});
-    }
-    std::vector<bool> lowerTaken;
-    for (int k = 0; k < usableSlots(b->dropWindowState()); ++k)
-        lowerTaken.push_back(seged::state.SlotTable[size_t(k)].LowerTaken);
-    const finder::Layout layout = finder::layOut(words, upper, lowerTaken, found.swaps);
-    if (!layout.refusal.isEmpty()) {
-        tell(layout.refusal);
+    board_->endLift();
+    const finder::Placement placement = finder::place(chosen, board_->upperTiles(), board_->lowerTaken(), found.swaps);
+    if (!placement.refusal.isEmpty()) {
+        tell(placement.refusal);
         return;
     }
-    for (const finder::TileMove &m : layout.moves) {
-        const keyboard::Point at = keyboard::dropPoint({Row::Lower, m.slot});
-        b->Form_DragDrop(b->Command1[size_t(m.tile)], at.x, at.y);
-    }
+    for (const finder::TileMove &m : placement.moves)
+        board_->moveToLowerSlot(m.tile, m.slot);
     // Which tiles stand for which letters, as the lower row shows the tiles as they are.
     QStringList standIns;
     for (const finder::Swap &swap : found.swaps) {
@@ -296,22 +282,22 @@ void kereso::take(const finder::Ranked &found)
         if (!standIns.contains(said))
             standIns << said;
     }
-    tell(QStringLiteral("Lerakva: %1").arg(words.join(u' ')) +
+    tell(QStringLiteral("Lerakva: %1").arg(chosen.join(u' ')) +
          (standIns.isEmpty() ? QString() : QStringLiteral("; ") + standIns.join(QStringLiteral(", "))));
 }
 
 // On the status line, and to a screen reader, whose focus stays where it is.
 void kereso::tell(const QString &message)
 {
-    Label7->setText(message);
+    status->setText(message);
     notice_->say(message);
 }
 
-void kereso::Command1_Click()
+void kereso::closeClicked()
 {
     if (run_)
         run_->cancel();
     forms::unload<kereso>();
 }
 
-void kereso::Form_FrameClose() { Command1_Click(); }
+void kereso::Form_FrameClose() { closeClicked(); }

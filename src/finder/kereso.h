@@ -6,8 +6,9 @@
 #include "app/forms.h"
 
 #include <QTimer>
+#include <functional>
 
-class board;
+class BoardLink;
 class FoundList;
 class Notice;
 class QCheckBox;
@@ -31,31 +32,39 @@ public:
     ~kereso() override;
 
     void Form_Load() override;
-    // Opens beside the board with the upper row's letters.
-    void openFor(board &b);
+    // Opens beside the board's window with the upper row's letters, and
+    // follows them from then on.
+    void openFor(BoardLink &board, const QWidget &beside);
 
-    void Text1_Change();   // the letters, or any option: a new search soon
-    void List1_DblClick(); // a word, taken with Enter or a double click
-    void List2_DblClick(); // an anagram
-    void Command1_Click(); // "Bezárás"
+    // The starting expression as the player gave it, asked at each search:
+    // anagrams that reuse its words wait for "A kiinduló szavak is".
+    std::function<QString()> startingText;
 
-    QLineEdit *Text1; // the letters
-    QLineEdit *Text2; // must contain
-    QSpinBox *Spin1;  // the most words
-    QSpinBox *Spin2;  // the least word length
-    QCheckBox *Check1; // the starting expression's words too
+    void queryChanged(); // the letters, or any option: a new search soon
+    void takeWord();     // a word, taken with Enter or a double click
+    void takeAnagram();
+    void closeClicked(); // "Bezárás"
+
+    QLabel *lettersLabel;
+    QLineEdit *letters;
+    QLabel *mustContainLabel;
+    QLineEdit *mustContain;
+    QLabel *maxWordsLabel;
+    QSpinBox *maxWords;
+    QLabel *minLengthLabel;
+    QSpinBox *minLength;
+    QCheckBox *withStarting; // the starting expression's words too
     QLabel *relaxLabel;
-    QComboBox *relax;  // which letters count as alike
-    QListView *List1; // "Szavak"
-    QListView *List2; // "Anagrammák"
-    QLabel *Label1, *Label2, *Label3, *Label4;
-    QLabel *Label5; // "Szavak" and its count
-    QLabel *Label6; // "Anagrammák" and its count
-    QLabel *Label7; // what happened: the search running, why nothing moved
-    QPushButton *Command1;
+    QComboBox *relax;        // which letters count as alike
+    QLabel *wordsLabel;      // "Szavak" and its count
+    QListView *words;
+    QLabel *anagramsLabel;   // "Anagrammák" and its count
+    QListView *anagrams;
+    QLabel *status;          // what happened: the search running, why nothing moved
+    QPushButton *closeButton;
 
-    FoundList *words() const { return words_; }
-    FoundList *anagrams() const { return anagrams_; }
+    FoundList *foundWords() const { return foundWords_; }
+    FoundList *foundAnagrams() const { return foundAnagrams_; }
     // Whether a search is running; for tests and the status line.
     bool isSearching() const;
 
@@ -69,10 +78,11 @@ private:
     void showCounts();
     void tell(const QString &message);
 
+    BoardLink *board_ = nullptr;
     SearchRun *run_ = nullptr;
     Notice *notice_;
-    FoundList *words_;
-    FoundList *anagrams_;
+    FoundList *foundWords_;
+    FoundList *foundAnagrams_;
     QTimer typing_;
     bool edited_ = false; // the player wrote the letters: they no longer follow the board
     bool containMissing_ = false;

@@ -16,20 +16,12 @@
 #include "game/rules/shuffle.h"
 #include "game/rules/spoken.h"
 #include "game/seged.h"
-#include "finder/kereso.h"
-#include "permutator/permut.h"
-#include "puzzles/betolt.h"
-#include "puzzles/felvesz.h"
-#include "puzzles/lista.h"
-#include "startup/about.h"
-#include "startup/indit.h"
 
 #include <QAction>
 #include <QDrag>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -256,48 +248,27 @@ void board::clearGame(bool removeTiles)
     emit tilesChanged();
 }
 
-void board::Command2_Click()
-{
-    // The vocabulary window is left as it is; "OK" in the about window
-    // ends everything.
-    forms::unload<indit>();
-    forms::unload<betolt>();
-    forms::unload<permut>();
-    forms::unload<kereso>();
-    forms::unload<lista>();
-    forms::unload<board>();
-    forms::load<about>().showInFront();
-}
+void board::Command2_Click() { emit exitWanted(); }
 
 void board::Command3_Click()
 {
     const int count = seged::state.LetterCount;
     // After a refused text only tile 0 exists.
     clearGame(count >= 2 && count <= MaxTiles);
-    forms::load<betolt>().showInFront();
+    emit newGameWanted();
 }
 
-void board::Command4_Click()
-{
-    forms::load<felvesz>().showInFront();
-}
+void board::Command4_Click() { emit addToListWanted(); }
 
 void board::Command5_Click()
 {
     clearGame(true);
-    seged::SetUpGame();
-    seged::state.ElapsedSeconds = 0;
-    seged::state.ElapsedMinutes = 0;
+    emit againWanted();
 }
 
-void board::Command6_Click()
-{
-    permut &p = forms::load<permut>();
-    p.Text1->setText(seged::state.PuzzleLetters);
-    p.showInFront();
-}
+void board::Command6_Click() { emit permutatorWanted(seged::state.PuzzleLetters); }
 
-void board::openFinder() { forms::load<kereso>().openFor(*this); }
+void board::openFinder() { emit finderWanted(); }
 
 void board::shuffleUpperRow()
 {

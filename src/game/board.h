@@ -67,7 +67,7 @@ public:
     void Command6_Click(); // "Permutátor"
 
     // From the board's context menu, or Ctrl+F and Ctrl+K.
-    void openFinder();      // "Anagrammakereső"
+    void openFinder();      // "Anagrammakereső": asks for the finder
     void shuffleUpperRow(); // "Betűk keverése"
     // Ends a keyboard lift, for a move made from elsewhere.
     void putBackLifted();
@@ -75,6 +75,14 @@ public:
 signals:
     // A tile moved, or a game was set up or cleared.
     void tilesChanged();
+
+    // What the board asks of the other windows; the program answers.
+    void exitWanted();                             // "Kilépés"
+    void newGameWanted();                          // "Új játék", the game cleared
+    void againWanted();                            // "Ismét", the game cleared: the same text set up again
+    void addToListWanted();                        // "Szójegyzékbe felvesz"
+    void permutatorWanted(const QString &letters); // "Permutátor", with the puzzle's letters
+    void finderWanted();                           // "Anagrammakereső"
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -4,10 +4,15 @@
 
 #include "game/rules/state.h"
 
+class QString;
+class QWidget;
+
 namespace seged {
 
-// Turns the entry window's text into a game on the board.
-void SetUpGame();
+// Turns the starting expression into a game on the board. The window it was
+// typed in is hidden as the board comes up, after any warning about its
+// characters and before the board's own.
+void SetUpGame(const QString &text, QWidget &entry);
 
 // Maximises the board and moves its frame lines, buttons and clock to the
 // edges of the larger area.

@@ -1,4 +1,4 @@
-// Setting a game up from the entry window's text, and laying the board out
+// Setting a game up from the starting expression, and laying the board out
 // for long games.
 
 #include "app/colours.h"
@@ -7,9 +7,7 @@
 #include "game/board.h"
 #include "game/rules/letters.h"
 #include "game/seged.h"
-#include "puzzles/betolt.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 
@@ -39,10 +37,8 @@ static void enableGameCommands(board &b, bool enabled)
     b.Command6->setEnabled(enabled);
 }
 
-void SetUpGame()
+void SetUpGame(const QString &raw, QWidget &entry)
 {
-    betolt &entry = forms::load<betolt>();
-    const QString raw = entry.Text1->text();
     // A pasted accented letter may come as base letter + combining accent;
     // it is still the one letter it shows.
     const QString text = raw.normalized(QString::NormalizationForm_C);

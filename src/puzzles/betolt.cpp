@@ -6,17 +6,11 @@
 #include "app/program.h"
 #include "app/syscolour.h"
 #include "app/twips.h"
-#include "game/board.h"
-#include "game/seged.h"
-#include "puzzles/lista.h"
-#include "puzzles/lists.h"
-#include "puzzles/sortedcombo.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <limits>
 
 betolt::betolt() : Form(Id)
@@ -66,14 +60,11 @@ void betolt::Command1_Click()
 {
     if (Text1->text().isEmpty()) {
         program::warn(QStringLiteral("Nem adtál meg kiindulási szöveget!"));
-        forms::load<board>().setEnabled(false);
+        emit playRefused();
         Text1->setFocus();
         return;
     }
-    forms::load<board>().setEnabled(true);
-    seged::SetUpGame();
-    seged::state.ElapsedMinutes = 0;
-    seged::state.ElapsedSeconds = 0;
+    emit playWanted(Text1->text());
 }
 
 void betolt::Command2_Click()
@@ -82,18 +73,4 @@ void betolt::Command2_Click()
     Text1->setFocus();
 }
 
-void betolt::Command3_Click()
-{
-    // Loads the puzzle list window on first use, with "Híres emberek" chosen;
-    // afterwards it keeps the player's last choice.
-    lista &list = forms::load<lista>();
-    if (list.Option1->isChecked()) {
-        const controls::Hourglass busy(this);
-        seged::LoadFamousList();
-    } else {
-        seged::LoadOwnList();
-    }
-    hide();
-    list.showInFront();
-    list.selectFirstEntry();
-}
+void betolt::Command3_Click() { emit listWanted(); }

@@ -26,6 +26,12 @@ public:
     QPushButton *Command2;
     QPushButton *Command3; // "Listából"
 
+signals:
+    // What the entry window asks for; the program answers.
+    void playWanted(const QString &text); // "Mehet" with a text
+    void playRefused();                   // "Mehet" with none: the board stays off until a text comes
+    void listWanted();                    // "Listából"
+
 protected:
     void changeEvent(QEvent *event) override;
 };

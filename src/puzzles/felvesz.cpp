@@ -4,15 +4,11 @@
 #include "app/program.h"
 #include "app/twips.h"
 #include "game/rules/state.h"
-#include "puzzles/betolt.h"
+#include "puzzles/puzzlelists.h"
 #include "puzzles/rules/listfile.h"
-#include "puzzles/lista.h"
-#include "puzzles/lists.h"
-#include "puzzles/sortedcombo.h"
 #include "puzzles/rules/vocabulary.h"
 
 #include <QFrame>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -46,7 +42,7 @@ void felvesz::Command1_Click()
     if (!seged::LoadOwnList())
         return;
     const QString text = Option2->isChecked() ? vocabulary::finishedExpression(seged::state)
-                                              : forms::load<betolt>().Text1->text();
+                                              : startingText ? startingText() : QString();
     // The list file holds Windows-1250 only: refuse rather than store a
     // substitute character.
     if (const auto bad = listfile::firstUnrepresentable(text)) {
@@ -55,7 +51,7 @@ void felvesz::Command1_Click()
                           .arg(describe(*bad)));
         return;
     }
-    forms::load<lista>().Combo1->addEntry(text);
+    seged::AddListEntry(text);
     if (seged::SaveOwnList())
         hide();
 }

@@ -4,6 +4,8 @@
 
 #include "app/forms.h"
 
+#include <functional>
+
 class QFrame;
 class QPushButton;
 class QRadioButton;
@@ -16,6 +18,9 @@ public:
     felvesz();
 
     void Command1_Click(); // "Mehet"
+
+    // The starting expression as the player gave it, asked when "Mehet" adds it.
+    std::function<QString()> startingText;
 
     QFrame *Frame1;
     QRadioButton *Option1; // "Induló kifejezést"

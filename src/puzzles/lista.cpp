@@ -5,13 +5,11 @@
 #include "app/fonts.h"
 #include "app/syscolour.h"
 #include "app/twips.h"
-#include "puzzles/betolt.h"
-#include "puzzles/lists.h"
+#include "puzzles/puzzlelists.h"
 #include "puzzles/sortedcombo.h"
 
 #include <QEvent>
 #include <QFrame>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -107,11 +105,11 @@ void lista::Command1_Click()
     const QString text = Combo1->currentText();
     if (text.isEmpty())
         return;
-    forms::load<betolt>().Text1->setText(text);
+    emit entryChosen(text);
     hide();
     if (Option2->isChecked())
         seged::SaveOwnList();
-    forms::load<betolt>().showInFront();
+    emit done();
 }
 
 void lista::Command2_Click()
@@ -119,7 +117,7 @@ void lista::Command2_Click()
     hide();
     if (Option2->isChecked())
         seged::SaveOwnList();
-    forms::load<betolt>().showInFront();
+    emit done();
 }
 
 void lista::Command3_Click()

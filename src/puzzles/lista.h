@@ -39,6 +39,11 @@ public:
     enum class Holding { Nothing, Famous, Own, OwnUnreadable };
     Holding holding = Holding::Nothing;
 
+signals:
+    // What the list window asks for; the program answers.
+    void entryChosen(const QString &text); // "Mehet": the entry window takes the text
+    void done();                           // left with "Mehet" or "Mégsem": the entry window again
+
 protected:
     void changeEvent(QEvent *event) override;
     void Form_FrameClose() override;

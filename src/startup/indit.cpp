@@ -5,7 +5,6 @@
 #include "app/handcursor.h"
 #include "app/program.h"
 #include "app/twips.h"
-#include "puzzles/betolt.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -77,7 +76,7 @@ void indit::handOver()
     if (done_)
         return;
     done_ = true;
-    forms::load<betolt>().showInFront();
+    emit done();
     forms::unload<indit>();
 }
 

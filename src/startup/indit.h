@@ -38,6 +38,10 @@ public:
 
     static QString framePath(int frame);
 
+signals:
+    // The animation is over, or was clicked away: the entry window's turn.
+    void done();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

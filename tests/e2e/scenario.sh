@@ -135,25 +135,19 @@ scenario_screenreader() {
 
 # Orca itself, speaking Hungarian without a sound card, follows a keyboard game of "alma":
 # the focus on a tile, a lift, target moves, a put-down, a letter with no tile, Backspace,
-# a refused put-down and Esc, each said once. The game starts once Orca listens, as on a
-# player's desktop; its first key, "Mehet" in the entry window, brings the board.
+# a refused put-down and Esc, each said once. Then the finder, opened with Ctrl+F on the
+# upper row's letters: every control in Tab order, each read with its label (the empty
+# must-contain box too, and the letters whole), an anagram reached and laid out with Enter.
+# The game starts once Orca listens, as on a player's desktop; its first key, "Mehet" in
+# the entry window, brings the board. Each key waits for Orca to be done with the last
+# one, however busy the machine; the first also for Orca to have taken in the entry
+# window up to the focus on "Mehet", the lists for the finder's search to be done.
 scenario_orca() {
-    local entry heard orca
+    local entry heard said orca
     private_session_bus
     speaking_home
-    env HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" LOCPATH="$WORK/locale" LANG=hu_HU.UTF-8 LC_ALL=hu_HU.UTF-8 \
-        timeout 150 /usr/bin/python3 "$(dirname "$0")/orca.py" "$WORK/orca-prefs" "$WORK/orca-ready" "$WORK/orca-go" \
-        space Right Right space Down space m BackSpace space Left space Escape >"$WORK/heard" 2>&1 & orca=$!
-    wait_until 90 "Orca to listen" test -e "$WORK/orca-ready"
-    portable
-    entry=$(wait_window "Betöltés")
-    focus "$entry"
-    xdotool type --delay 40 "alma" && xdotool key Tab
-    touch "$WORK/orca-go"
-    wait "$orca" || fail "running Orca: $(cat "$WORK/heard")"
-    heard=$(cat "$WORK/heard")
-    echo "$heard" >"$ART/orca.txt"
-    expect_eq "$heard" "$(cat <<'SAID'
+    cat >"$WORK/walk" <<'WALK'
+% Dequeued focus: [push button | Mehet]
 space: Morvalin keret. Induló kifejezés panel. A gomb. felső sor, 1. hely.
 Right: L gomb. felső sor, 2. hely.
 Right: M gomb. felső sor, 3. hely.
@@ -166,8 +160,36 @@ space: M felemelve, cél: felső sor, 3. hely.
 Left: felső sor, 2. hely, foglalt: L.
 space: értesítés Foglalt hely, M felemelve marad.
 Escape: M gomb. felső sor, 3. hely.
-SAID
-)" "what Orca said, key by key"
+ctrl+f: Anagrammakereső keret. Betűk: szerkesztőmező. ALMA.
+Tab: Tartalmazza: szerkesztőmező.
+Tab: Legfeljebb szó: 3 léptetőgomb.
+Tab: Legalább betű: 1 léptetőgomb.
+Tab: A kiinduló szavak is jelölőnégyzet nincs bejelölve.
+space: bejelölve
+% [list | Anagrammák, 2]
+Tab: Betűk egyezése: kombinált listamező. …
+Tab: Szavak, 5. 5 elemű lista.
+Tab: Anagrammák, 2. 2 elemű lista.
+Tab: Bezárás gomb.
+shift+Tab: Anagrammák, 2. 2 elemű lista.
+Down: la ma.
+Return: értesítés Lerakva: la ma.
+WALK
+    env HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" LOCPATH="$WORK/locale" LANG=hu_HU.UTF-8 LC_ALL=hu_HU.UTF-8 \
+        timeout 150 /usr/bin/python3 "$(dirname "$0")/orca.py" "$WORK/orca-prefs" "$WORK/orca-ready" "$WORK/orca-go" \
+        "$WORK/orca.log" "$WORK/walk" >"$WORK/heard" 2>&1 & orca=$!
+    wait_until 90 "Orca to listen" test -e "$WORK/orca-ready"
+    portable
+    entry=$(wait_window "Betöltés")
+    focus "$entry"
+    xdotool type --delay 40 "alma" && xdotool key Tab
+    touch "$WORK/orca-go"
+    wait "$orca" || { cp "$WORK/orca.log" "$ART/orca-debug.log"; fail "running Orca: $(cat "$WORK/heard")"; }
+    heard=$(cat "$WORK/heard") said=$(grep -v '^% ' "$WORK/walk")
+    echo "$heard" >"$ART/orca.txt"
+    # Orca's own account of each event, for finding out why it said what it said.
+    [ "$heard" = "$said" ] || cp "$WORK/orca.log" "$ART/orca-debug.log"
+    expect_eq "$heard" "$said" "what Orca said, key by key"
 }
 
 # The anagram finder on a real board: Ctrl+F opens it beside the board on the upper row's
@@ -184,7 +206,7 @@ scenario_finder() {
     finder=$(wait_window "Anagrammakereső")
     [ "$(client_geometry "$finder" | cut -d' ' -f1)" -ge $((g[0] + g[2])) ] || fail "the finder is not beside the board"
     sleep 1.5                                        # its first search
-    xdotool key --delay 80 Tab Tab Tab Tab Tab Down Return
+    xdotool key --delay 80 Tab Tab Tab Tab Tab Tab Down Return
     sleep 0.5 && snap
     for k in $(seq 0 11); do
         [ "$(pixel $((g[0] + $(slot_x $k))) $((g[1] + UPPER_Y + 12)))" = "104,136,224" ] && moved=$((moved + 1))
@@ -196,7 +218,7 @@ scenario_finder() {
     cp "$WORK/now.png" "$ART/finder.png"
     # A search of five words of 23 letters: far more than a second's work.
     focus "$finder"
-    xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
+    xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
     xdotool type --delay 20 "Széchenyi István gróf urak"
     xdotool key --delay 40 Tab Tab ctrl+a 5 Tab
     sleep 0.5

@@ -1,7 +1,7 @@
 // The finder counts letters exactly and finds every word and every anagram once, within the limits asked for.
 
 #include "finder/listtext.h"
-#include "finder/rules/layout.h"
+#include "finder/rules/placement.h"
 #include "finder/rules/phrase.h"
 #include "finder/rules/search.h"
 
@@ -463,7 +463,7 @@ private slots:
         QCOMPARE(p.bonus, bonus);
     }
 
-    void layOut_data()
+    void placement_data()
     {
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("lower"); // the lower row's usable slots before: x taken
@@ -479,7 +479,7 @@ private slots:
                                                                 << "Nincs elég M betű a felső sorban.";
         QTest::newRow("Á is not A") << QStringList{"ál"} << "...." << "Nincs elég Á betű a felső sorban.";
     }
-    void layOut()
+    void placement()
     {
         QFETCH(QStringList, words);
         QFETCH(QString, lower);
@@ -490,13 +490,13 @@ private slots:
         std::vector<bool> taken;
         for (const QChar c : lower)
             taken.push_back(c == 'x');
-        const Layout layout = finder::layOut(words, upper, taken);
+        const Placement placed = finder::place(words, upper, taken);
         QString seen = lower;
-        for (const TileMove &m : layout.moves) {
+        for (const TileMove &m : placed.moves) {
             QVERIFY(seen[m.slot] == '.');
             seen[m.slot] = QString("ALMAL")[m.tile];
         }
-        QCOMPARE(layout.refusal.isEmpty() ? seen : layout.refusal, after);
+        QCOMPARE(placed.refusal.isEmpty() ? seen : placed.refusal, after);
     }
 
     void cancelStops()

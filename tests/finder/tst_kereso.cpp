@@ -66,21 +66,21 @@ private slots:
             menu << a->text() + " " + a->shortcut().toString();
         QCOMPARE(menu, QStringList({"Anagrammakereső Ctrl+F", "Betűk keverése Ctrl+K"}));
         QCOMPARE(k.windowTitle(), QStringLiteral("Anagrammakereső"));
-        QCOMPARE(k.Text1->text(), QStringLiteral("ALMA"));
-        QCOMPARE(shown(k.words()), QStringList({"alma", "lama", "mal", "la", "ma"}));
+        QCOMPARE(k.letters->text(), QStringLiteral("ALMA"));
+        QCOMPARE(shown(k.foundWords()), QStringList({"alma", "lama", "mal", "la", "ma"}));
         // Not "alma": it is the starting expression.
-        QCOMPARE(shown(k.anagrams()), QStringList({"lama", "la ma"}));
-        QCOMPARE(k.Label5->text(), QStringLiteral("Szavak: 5"));
-        QCOMPARE(k.List2->accessibleName(), QStringLiteral("Anagrammák, 2"));
+        QCOMPARE(shown(k.foundAnagrams()), QStringList({"lama", "la ma"}));
+        QCOMPARE(k.wordsLabel->text(), QStringLiteral("Szavak: 5"));
+        QCOMPARE(k.anagrams->accessibleName(), QStringLiteral("Anagrammák, 2"));
         // A tile taken down by hand: the box follows, and so do the results.
         QVERIFY(sendTileDrop(&b, 2, pxAt(500, 2500)));
-        QCOMPARE(k.Text1->text(), QStringLiteral("ALA"));
-        QTRY_COMPARE(shown(k.words()), QStringList({"la"}));
+        QCOMPARE(k.letters->text(), QStringLiteral("ALA"));
+        QTRY_COMPARE(shown(k.foundWords()), QStringList({"la"}));
         // Once the player writes the box, it is his.
-        k.Text1->setFocus();
-        QTest::keyClicks(k.Text1, "m");
+        k.letters->setFocus();
+        QTest::keyClicks(k.letters, "m");
         QVERIFY(sendTileDrop(&b, 1, pxAt(1000, 2500)));
-        QCOMPARE(k.Text1->text(), QStringLiteral("ALAm"));
+        QCOMPARE(k.letters->text(), QStringLiteral("ALAm"));
     }
 
     void takenLikeTheDropsByHand_data() {
@@ -105,7 +105,7 @@ private slots:
         QTRY_VERIFY(!k.isSearching());
         board &b = forms::load<board>();
         QTest::keyClick(b.Command1[2], Qt::Key_Space); // a tile lifted from the keyboard is put back first
-        take(list == "words" ? k.List1 : k.List2, entry);
+        take(list == "words" ? k.words : k.anagrams, entry);
         QVERIFY(!b.Command1[2]->isLifted());
         const QString taken = boardState(b);
         b.Command5->click(); // "Ismét": the same game again, moved by hand
@@ -113,7 +113,7 @@ private slots:
             QVERIFY(sendTileDrop(&b, d.x(), pxAt(d.y() * 495 + 250, 2500)));
         QCOMPARE(taken, boardState(b));
         if (relax)
-            QCOMPARE(k.Label7->text(), QString("Lerakva: lám a; á helyett A"));
+            QCOMPARE(k.status->text(), QString("Lerakva: lám a; á helyett A"));
     }
 
     void nothingMovesWhenItDoesNotFit() {
@@ -122,11 +122,11 @@ private slots:
         // The second ALMA on lower slots 3, 7, 10 and 14 of a 17-slot row: no four free slots with gaps beside them.
         for (int i = 4; i < 8; ++i)
             QVERIFY(sendTileDrop(&b, i, pxAt(QList<int>{3, 7, 10, 14}[i - 4] * 495 + 250, 2500)));
-        QTRY_COMPARE(shown(k.words()), QStringList{"alma"});
+        QTRY_COMPARE(shown(k.foundWords()), QStringList{"alma"});
         const QString before = boardState(b);
-        take(k.List1, "alma");
+        take(k.words, "alma");
         QCOMPARE(boardState(b), before);
-        QCOMPARE(k.Label7->text(), QStringLiteral("Nem fér el az alsó sorban."));
+        QCOMPARE(k.status->text(), QStringLiteral("Nem fér el az alsó sorban."));
     }
 
     // A list that is not whole says so, and nothing is listed from it; the game goes on.
@@ -146,8 +146,8 @@ private slots:
         board &b = play("alma");
         b.openFinder();
         kereso &k = forms::load<kereso>();
-        QTRY_COMPARE(k.Label7->text(), QStringLiteral("A szólista sérült vagy hiányos"));
-        QCOMPARE(k.words()->rowCount() + k.anagrams()->rowCount(), 0);
+        QTRY_COMPARE(k.status->text(), QStringLiteral("A szólista sérült vagy hiányos"));
+        QCOMPARE(k.foundWords()->rowCount() + k.foundAnagrams()->rowCount(), 0);
         QVERIFY(b.isVisible());
     }
 
@@ -174,8 +174,8 @@ private slots:
             for (QChar y : QString("abcdeéfghi"))
                 words << QString(x) + y;
         kereso &k = open("abcdeéfghi", words);
-        k.Spin1->setValue(5);
-        k.Text1->setText(QString("abcdeéfghi").repeated(3));
+        k.maxWords->setValue(5);
+        k.letters->setText(QString("abcdeéfghi").repeated(3));
         QTRY_VERIFY(k.isSearching());
         int turns = 0;
         QTimer tick;
@@ -183,7 +183,7 @@ private slots:
         tick.start(10);
         QTRY_VERIFY(turns >= 5);
         QVERIFY(k.isSearching());
-        k.Command1->click();
+        k.closeButton->click();
         QTRY_VERIFY(!forms::loaded<kereso>());
     }
 };

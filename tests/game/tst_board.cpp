@@ -180,6 +180,40 @@ private slots:
         QCOMPARE(b.Label3->text(), QStringLiteral("00 : 01"));
     }
 
+    // "Ismét" sets up what the entry window holds at that moment: the same text, or one written there after "Új játék".
+    void again_data()
+    {
+        QTest::addColumn<QString>("written"); // into the entry window after "Új játék"; empty: "Ismét" straight away
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("the same game again") << "" << "ALMA";
+        QTest::newRow("the text written after Új játék") << "kút" << "KÚT";
+    }
+    void again()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, letters);
+        board &b = play(QStringLiteral("alma"));
+        betolt &entry = forms::load<betolt>();
+        if (!written.isEmpty()) {
+            b.Command3->click();
+            QVERIFY(entry.isVisible());
+            entry.Text1->setText(written);
+        }
+        b.Timer1_Timer();
+        b.Command5->click();
+        QStringList tiles;
+        for (const Tile *t : b.Command1)
+            if (t && t->isVisible())
+                tiles << seen(t);
+        QStringList expected;
+        for (int i = 0; i < letters.size(); ++i)
+            expected << QString("%1 %2,960 upper").arg(letters[i]).arg(240 + 495 * i);
+        QCOMPARE(tiles, expected);
+        QVERIFY(b.isVisible() && !entry.isVisible());
+        b.Timer1_Timer();
+        QCOMPARE(b.Label3->text(), QStringLiteral("00 : 01"));
+    }
+
     void keyboardPlay_data()
     {
         QTest::addColumn<QString>("text");

@@ -2,7 +2,7 @@
 
 #include "puzzles/felvesz.h"
 #include "puzzles/lista.h"
-#include "puzzles/lists.h"
+#include "puzzles/puzzlelists.h"
 #include "puzzles/sortedcombo.h"
 #include "support/testsupport.h"
 
@@ -14,7 +14,7 @@
 using namespace testsupport;
 
 struct Choice { bool ownList; QString typed, button, entryText; QStringList savedFile; };
-struct Addition { QString start; QList<int> lowerSlotOfTile; bool finished; QStringList savedFile; };
+struct Addition { QString start; QList<int> lowerSlotOfTile; bool finished; QStringList savedFile; QString writtenLater{}; };
 static const QStringList AsFound{"Őz", "d", "csak", "B", "Oszkár", "b", "Ödön", "D", "cz", "óra"};
 
 class TestLists : public GuiTest {
@@ -61,6 +61,8 @@ private slots:
         QTest::newRow("finished, two words apart") << Addition{"abcd", {1, 2, 5, 6}, true, {" AB  CD" + QString(24, ' '), "alma", "zsák"}};
         QTest::newRow("starting text as typed") << Addition{"kis  Pál, 2 ", {}, false, {"alma", "kis  Pál, 2 ", "zsák"}};
         QTest::newRow("starting text that cannot be stored") << Addition{"Gonçalves õ", {}, false, {"alma", "zsák"}};
+        // Written into the entry window after "Új játék", with the vocabulary window still open: taken as it is at "Mehet".
+        QTest::newRow("starting text written later") << Addition{"alma", {}, false, {"alma", "kút", "zsák"}, "kút"};
     }
     void addition() {
         QFETCH(Addition, a);
@@ -70,6 +72,10 @@ private slots:
             QVERIFY(sendTileDrop(&b, tile, pxAt(495 * a.lowerSlotOfTile[tile] + 300, 2600)));
         session->warnings.clear(); // characters the board refused
         b.Command4->click();
+        if (!a.writtenLater.isEmpty()) {
+            b.Command3->click();
+            forms::load<betolt>().Text1->setText(a.writtenLater);
+        }
         felvesz &f = forms::load<felvesz>();
         (a.finished ? f.Option2 : f.Option1)->click();
         f.Command1->click();

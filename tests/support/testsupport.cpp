@@ -3,6 +3,7 @@
 #include "app/appsetup.h"
 #include "game/seged.h"
 #include "game/tile.h"
+#include "wiring.h"
 
 #include <QAccessible>
 #ifdef MORVALIN_HAVE_QPA_ACCESSIBILITY
@@ -14,6 +15,7 @@
 namespace testsupport {
 
 Session::Session() {
+    wiring::install(); // the program's own connections between the windows
     seged::resetState();
     program::setFolder(dir.path());
     program::setWarnHandler([this](const QString &text) { warnings << text; });

@@ -1,5 +1,6 @@
 #pragma once
-// What the window suites share: a temporary program folder, warnings and the program's end recorded, a clean game.
+// What the window suites share: the program's own wiring, a temporary program folder, warnings and the program's end recorded,
+// a clean game.
 
 #include "app/testhooks.h"
 #include "app/twips.h"

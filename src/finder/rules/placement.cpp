@@ -1,13 +1,13 @@
-#include "finder/rules/layout.h"
+#include "finder/rules/placement.h"
 
 #include <algorithm>
 
 namespace finder {
 
-Layout layOut(const QStringList &words, std::vector<UpperTile> upper, std::vector<bool> lowerTaken,
-              std::vector<Swap> swaps)
+Placement place(const QStringList &words, std::vector<UpperTile> upper, std::vector<bool> lowerTaken,
+                std::vector<Swap> swaps)
 {
-    Layout layout;
+    Placement placement;
     // Each letter from the leftmost tile bearing it.
     std::sort(upper.begin(), upper.end(), [](const UpperTile &a, const UpperTile &b) { return a.slot < b.slot; });
     std::vector<bool> used(upper.size(), false);
@@ -59,10 +59,10 @@ Layout layOut(const QStringList &words, std::vector<UpperTile> upper, std::vecto
             return {{}, QStringLiteral("Nem fér el az alsó sorban.")};
         for (int k = 0; k < length; ++k) {
             lowerTaken[size_t(start + k)] = true;
-            layout.moves.push_back({tiles[size_t(k)], start + k});
+            placement.moves.push_back({tiles[size_t(k)], start + k});
         }
     }
-    return layout;
+    return placement;
 }
 
 } // namespace finder

@@ -24,7 +24,7 @@ struct TileMove
     int slot; // of the lower row
 };
 
-struct Layout
+struct Placement
 {
     std::vector<TileMove> moves; // none when refused
     QString refusal;             // why nothing moves, for the player
@@ -33,7 +33,7 @@ struct Layout
 // `lowerTaken` has one entry per usable slot of the lower row. `swaps` are
 // the tiles a relaxed result lets stand for other letters: a letter no tile
 // bears takes a tile of one of them.
-Layout layOut(const QStringList &words, std::vector<UpperTile> upper, std::vector<bool> lowerTaken,
-              std::vector<Swap> swaps = {});
+Placement place(const QStringList &words, std::vector<UpperTile> upper, std::vector<bool> lowerTaken,
+                std::vector<Swap> swaps = {});
 
 } // namespace finder

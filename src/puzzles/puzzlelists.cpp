@@ -1,4 +1,4 @@
-#include "puzzles/lists.h"
+#include "puzzles/puzzlelists.h"
 
 #include "app/program.h"
 #include "puzzles/rules/listfile.h"
@@ -55,6 +55,8 @@ static bool load(const QString &path, lista::Holding whenRead)
 bool LoadFamousList() { return load(program::filePath(FamousFile), lista::Holding::Famous); }
 
 bool LoadOwnList() { return load(program::ownListPath(), lista::Holding::Own); }
+
+void AddListEntry(const QString &entry) { forms::load<lista>().Combo1->addEntry(entry); }
 
 bool SaveOwnList()
 {
