@@ -14,7 +14,9 @@
 #include "finder/searchrun.h"
 
 #include <QCheckBox>
-#include <QComboBox>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +50,29 @@ static QSpinBox *spin(QWidget *parent, int left, int top, int low, int high, int
     return box;
 }
 
+// "Betűk egyezése": looser at each step, as Hungarian anagram makers have
+// always allowed. Choices rather than a drop-down list, so that a screen
+// reader hears the one chosen and each the arrow keys move to.
+QGroupBox *kereso::relaxGroup()
+{
+    auto *group = new QGroupBox(QStringLiteral("Betűk egyezése"), this);
+    group->setGeometry(twips::toPx(120, 2520, 4860, 840));
+    relax = new QButtonGroup(this);
+    const QStringList names{QStringLiteral("pontosan"), QStringLiteral("hosszú = rövid"), QStringLiteral("ékezetek nélkül"),
+                            QStringLiteral("régi névírás is")};
+    for (int level = 0; level < names.size(); ++level) {
+        auto *choice = new QRadioButton(names[level], group);
+        choice->setGeometry(twips::toPx(120 + level % 2 * 2400, 255 + level / 2 * 270, 2280, 255));
+        relax->addButton(choice, level);
+    }
+    relax->button(0)->setChecked(true);
+    group->setToolTip(QStringLiteral(
+        "Pontosan: az Á nem A, az Ő nem Ö. Hosszú = rövid: á = a, é = e, í = i, ó = o, ő = ö, ú = u, ű = ü. "
+        "Ékezetek nélkül: az ö = o és az ü = u is. Régi névírás: az y = i és a w = v is. A lazított betűket "
+        "az anagramma után zárójel mutatja (ó→o), és hátrébb sorolják."));
+    return group;
+}
+
 kereso::kereso() : Form(Id)
 {
     setWindowTitle(QStringLiteral("Anagrammakereső"));
@@ -70,22 +95,11 @@ kereso::kereso() : Form(Id)
     minLength = spin(this, 4245, 1680, 1, 9, 1);
     withStarting = new QCheckBox(QStringLiteral("A kiinduló szavak is"), this);
     withStarting->setGeometry(twips::toPx(120, 2220, 4860, 255));
-    relaxLabel = controls::label(this, QStringLiteral("Betűk egyezése:"), 120, 2640, 1680, 255);
-    relax = new QComboBox(this);
-    relax->setGeometry(twips::toPx(1800, 2580, 3180, 375));
-    relax->setFont(fonts::timesCE(12));
-    // As Hungarian anagram makers have always allowed, looser at each step.
-    // Short enough for the box; the tooltip tells each in full.
-    relax->addItems({QStringLiteral("pontosan"), QStringLiteral("hosszú = rövid"), QStringLiteral("ékezetek nélkül"),
-                     QStringLiteral("régi névírás is")});
-    relax->setToolTip(QStringLiteral(
-        "Pontosan: az Á nem A, az Ő nem Ö. Hosszú = rövid: á = a, é = e, í = i, ó = o, ő = ö, ú = u, ű = ü. "
-        "Ékezetek nélkül: az ö = o és az ü = u is. Régi névírás: az y = i és a w = v is. A lazított betűket "
-        "az anagramma után zárójel mutatja (ó→o), és hátrébb sorolják."));
-    wordsLabel = controls::label(this, QString(), 120, 3120, 4860, 255);
-    words = list(this, 120, 3360, 4860, 3000);
-    anagramsLabel = controls::label(this, QString(), 120, 6540, 4860, 255);
-    anagrams = list(this, 120, 6780, 4860, 4200);
+    relaxChoices = relaxGroup();
+    wordsLabel = controls::label(this, QString(), 120, 3420, 4860, 255);
+    words = list(this, 120, 3660, 4860, 3000);
+    anagramsLabel = controls::label(this, QString(), 120, 6840, 4860, 255);
+    anagrams = list(this, 120, 7080, 4860, 3900);
     words->setToolTip(QStringLiteral("A leghosszabb szavak elöl, egy hosszon belül a gyakoribbak."));
     anagrams->setToolTip(QStringLiteral(
         "Elöl a gyakori szavakból álló, mondatként is olvasható anagrammák: a névelő a főnév előtt, "
@@ -95,7 +109,7 @@ kereso::kereso() : Form(Id)
     status->setWordWrap(true);
     closeButton = controls::button(this, QStringLiteral("Bezárás"), 3885, 11730, 1095, 375);
     for (QLabel *label :
-         {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status, relaxLabel}) {
+         {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status}) {
         label->setFont(fonts::msSansSerif(8.25));
         controls::setForeColor(label, syscolour::highlightText());
     }
@@ -104,8 +118,8 @@ kereso::kereso() : Form(Id)
     mustContainLabel->setBuddy(mustContain);
     maxWordsLabel->setBuddy(maxWords);
     minLengthLabel->setBuddy(minLength);
-    relaxLabel->setBuddy(relax);
-    setTabOrder({letters, mustContain, maxWords, minLength, withStarting, relax, words, anagrams, closeButton});
+    setTabOrder({letters, mustContain, maxWords, minLength, withStarting, relax->button(0), relax->button(1), relax->button(2),
+                 relax->button(3), words, anagrams, closeButton});
 
     notice_ = new Notice(this);
     foundWords_ = new FoundList(this);
@@ -125,7 +139,10 @@ kereso::kereso() : Form(Id)
     connect(maxWords, &QSpinBox::valueChanged, this, &kereso::queryChanged);
     connect(minLength, &QSpinBox::valueChanged, this, &kereso::queryChanged);
     connect(withStarting, &QCheckBox::toggled, this, &kereso::queryChanged);
-    connect(relax, &QComboBox::currentIndexChanged, this, &kereso::queryChanged);
+    connect(relax, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            queryChanged();
+    });
     connect(words, &QListView::activated, this, &kereso::takeWord);
     connect(anagrams, &QListView::activated, this, &kereso::takeAnagram);
     connect(closeButton, &QPushButton::clicked, this, &kereso::closeClicked);
@@ -138,13 +155,21 @@ void kereso::Form_Load()
 {
     controls::setBackColor(this, WindowBlue);
     for (QLabel *label :
-         {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status, relaxLabel})
+         {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status})
         controls::setBackColor(label, WindowBlue);
-    controls::setBackColor(withStarting, WindowBlue);
-    controls::setForeColor(withStarting, syscolour::highlightText());
-    withStarting->setFont(fonts::msSansSerif(8.25));
+    QList<QWidget *> choices{withStarting, relaxChoices};
+    for (QAbstractButton *button : relax->buttons())
+        choices.append(button);
+    for (QWidget *choice : choices) {
+        controls::setBackColor(choice, WindowBlue);
+        // The caption only: the tick and the dot keep their dark ink on the white box.
+        QPalette pal = choice->palette();
+        pal.setColor(QPalette::WindowText, syscolour::highlightText());
+        choice->setPalette(pal);
+        choice->setFont(fonts::msSansSerif(8.25));
+    }
     for (QWidget *box :
-         std::initializer_list<QWidget *>{letters, mustContain, maxWords, minLength, relax, words, anagrams}) {
+         std::initializer_list<QWidget *>{letters, mustContain, maxWords, minLength, words, anagrams}) {
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, BoxBlue);
         box->setPalette(pal);
@@ -226,7 +251,7 @@ void kereso::search()
     query.maxWords = maxWords->value();
     query.minLength = minLength->value();
     query.allowStarting = withStarting->isChecked();
-    query.relax = finder::Relax(relax->currentIndex());
+    query.relax = finder::Relax(relax->checkedId());
     if (startingText)
         query.starting = startingText();
     run_->start(query);

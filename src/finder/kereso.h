@@ -12,7 +12,8 @@ class BoardLink;
 class FoundList;
 class Notice;
 class QCheckBox;
-class QComboBox;
+class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -54,8 +55,8 @@ public:
     QLabel *minLengthLabel;
     QSpinBox *minLength;
     QCheckBox *withStarting; // the starting expression's words too
-    QLabel *relaxLabel;
-    QComboBox *relax;        // which letters count as alike
+    QGroupBox *relaxChoices; // "Betűk egyezése"
+    QButtonGroup *relax;     // which letters count as alike, by level
     QLabel *wordsLabel;      // "Szavak" and its count
     QListView *words;
     QLabel *anagramsLabel;   // "Anagrammák" and its count
@@ -72,6 +73,7 @@ protected:
     void Form_FrameClose() override;
 
 private:
+    QGroupBox *relaxGroup();
     void followBoard();
     void search();
     void take(const finder::Ranked &found);

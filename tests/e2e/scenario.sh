@@ -167,7 +167,9 @@ Tab: Legalább betű: 1 léptetőgomb.
 Tab: A kiinduló szavak is jelölőnégyzet nincs bejelölve.
 space: bejelölve
 % [list | Anagrammák, 2]
-Tab: Betűk egyezése: kombinált listamező. …
+Tab: Betűk egyezése panel. Betűk egyezése. pontosan. kiválasztott választógomb
+Right: Betűk egyezése. hosszú = rövid. kiválasztott választógomb
+Left: Betűk egyezése. pontosan. kiválasztott választógomb
 Tab: Szavak, 5. 5 elemű lista.
 Tab: Anagrammák, 2. 2 elemű lista.
 Tab: Bezárás gomb.
