@@ -3,7 +3,6 @@
 #include "app/notice.h"
 #include "app/windowmanager.h"
 #include "app/program.h"
-#include "app/testhooks.h"
 #include "app/twips.h"
 
 #include <QAccessibleWidget>
@@ -19,7 +18,6 @@
 namespace {
 std::array<QPointer<Form>, FormCount> g_forms;
 std::function<void(Form &)> g_loadObserver;
-std::function<void(FormId)> g_unloadObserver;
 // Bumped by destroyAll(), so that a check queued before it does not run.
 int g_generation = 0;
 bool g_checkQueued = false;
@@ -137,8 +135,6 @@ void unload(FormId id)
     if (!form)
         return;
     slot(id) = nullptr;
-    if (g_unloadObserver)
-        g_unloadObserver(id);
     form->hide();
     for (QTimer *timer : form->findChildren<QTimer *>())
         timer->stop();
@@ -149,8 +145,6 @@ void unload(FormId id)
     QObject::connect(form, &QObject::destroyed, [] { QPixmapCache::clear(); });
     form->deleteLater();
 }
-
-void setUnloadObserver(std::function<void(FormId)> observer) { g_unloadObserver = std::move(observer); }
 
 void destroyAll()
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Where tests and benchmarks take the place of the player's world: a
-// temporary program folder, warnings recorded instead of shown, the end of
-// the program recorded instead of carried out, and the windows unloaded.
+// temporary program folder, warnings recorded instead of shown, and the end of
+// the program recorded instead of carried out.
 
 #include "app/forms.h"
 #include "app/program.h"
@@ -25,10 +25,3 @@ using EndHandler = std::function<void(int)>;
 EndHandler setEndHandler(EndHandler handler);
 
 } // namespace program
-
-namespace forms {
-
-// Called with each window that unload() takes down, in order.
-void setUnloadObserver(std::function<void(FormId)> observer);
-
-} // namespace forms

@@ -60,64 +60,74 @@ static const char *const HelpText =
     "Kilépési kód: 0 kész, 1 a szólista (szavak.txt) hiányzik, olvashatatlan vagy sérült,\n"
     "2 hibás parancssor (ismeretlen kapcsoló, rossz szám, 23-nál több betű).\n";
 
-int run(const QStringList &arguments)
-{
-    QTextStream out(stdout), err(stderr);
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption anagram(Anagram, QString(), QStringLiteral("SZÖVEG"));
-    const QCommandLineOption words(QStringLiteral("words"), QString(), QStringLiteral("N"), QStringLiteral("3"));
-    const QCommandLineOption minLength(QStringLiteral("min-length"), QString(), QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption contain(QStringLiteral("contain"), QString(), QStringLiteral("SZÖVEG"));
-    const QCommandLineOption withStarting(QStringLiteral("with-starting"));
-    const QCommandLineOption singleWords(QStringLiteral("single-words"));
-    const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
-    const QCommandLineOption relax(QStringLiteral("relax"), QString(), QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), Help});
-    parser.addOptions({anagram, words, minLength, contain, withStarting, singleWords, limit, relax, help});
-    const auto usage = [&](const QString &why) {
-        err << "morvalin: " << why << "\n" << "Lásd: morvalin --help\n";
-        return 2;
-    };
-    if (!parser.parse(arguments))
-        return usage(parser.errorText());
-    if (parser.isSet(help)) {
-        out << QString::fromUtf8(HelpText);
-        return 0;
-    }
-    if (!parser.isSet(anagram))
-        return usage(QStringLiteral("hiányzik: --anagram SZÖVEG"));
-    if (!parser.positionalArguments().isEmpty())
-        return usage(QStringLiteral("fölösleges: %1").arg(parser.positionalArguments().join(u' ')));
+namespace {
 
-    const auto number = [&](const QCommandLineOption &option, int low, int high, int *value) {
+// The options, as players of anagram tools expect them.
+struct Options
+{
+    QCommandLineParser parser;
+    const QCommandLineOption anagram{Anagram, QString(), QStringLiteral("SZÖVEG")};
+    const QCommandLineOption words{QStringLiteral("words"), QString(), QStringLiteral("N"), QStringLiteral("3")};
+    const QCommandLineOption minLength{QStringLiteral("min-length"), QString(), QStringLiteral("N"), QStringLiteral("1")};
+    const QCommandLineOption contain{QStringLiteral("contain"), QString(), QStringLiteral("SZÖVEG")};
+    const QCommandLineOption withStarting{QStringLiteral("with-starting")};
+    const QCommandLineOption singleWords{QStringLiteral("single-words")};
+    const QCommandLineOption limit{QStringLiteral("limit"), QString(), QStringLiteral("N")};
+    const QCommandLineOption relax{QStringLiteral("relax"), QString(), QStringLiteral("N"), QStringLiteral("0")};
+    const QCommandLineOption help{QStringList{QStringLiteral("h"), Help}};
+
+    Options()
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({anagram, words, minLength, contain, withStarting, singleWords, limit, relax, help});
+    }
+
+    bool number(const QCommandLineOption &option, int low, int high, int *value) const
+    {
         bool ok = false;
         *value = parser.value(option).toInt(&ok);
         return ok && *value >= low && *value <= high;
-    };
-    Query query;
-    query.letters = parser.value(anagram);
-    query.starting = query.letters;
-    query.allowStarting = parser.isSet(withStarting);
-    query.contain = parser.value(contain);
-    if (!number(words, 1, 5, &query.maxWords))
-        return usage(QStringLiteral("a --words 1 és 5 közötti szám"));
-    if (!number(minLength, 1, 9, &query.minLength))
-        return usage(QStringLiteral("a --min-length 1 és 9 közötti szám"));
-    int level = 0;
-    if (!number(relax, 0, RelaxLevels - 1, &level))
-        return usage(QStringLiteral("a --relax 0 és 3 közötti szám"));
-    query.relax = Relax(level);
-    int most = std::numeric_limits<int>::max();
-    if (parser.isSet(limit) && !number(limit, 0, std::numeric_limits<int>::max(), &most))
-        return usage(QStringLiteral("a --limit nemnegatív szám"));
-    // The board's own rule for what counts as a letter.
-    int count = 0;
-    for (const char32_t ch : query.letters.toUcs4())
-        count += letters::classify(letters::upper(ch)) == letters::Kind::Letter;
-    if (count > 23)
-        return usage(QStringLiteral("A megadott kifejezés legfeljebb 23 betűből állhat!"));
+    }
 
+    // The query asked for and the most lines to print; or why they cannot be.
+    QString read(Query &query, int &most) const
+    {
+        if (!parser.isSet(anagram))
+            return QStringLiteral("hiányzik: --anagram SZÖVEG");
+        if (!parser.positionalArguments().isEmpty())
+            return QStringLiteral("fölösleges: %1").arg(parser.positionalArguments().join(u' '));
+        query.letters = parser.value(anagram);
+        query.starting = query.letters;
+        query.allowStarting = parser.isSet(withStarting);
+        query.contain = parser.value(contain);
+        if (!number(words, 1, 5, &query.maxWords))
+            return QStringLiteral("a --words 1 és 5 közötti szám");
+        if (!number(minLength, 1, 9, &query.minLength))
+            return QStringLiteral("a --min-length 1 és 9 közötti szám");
+        int level = 0;
+        if (!number(relax, 0, RelaxLevels - 1, &level))
+            return QStringLiteral("a --relax 0 és 3 közötti szám");
+        query.relax = Relax(level);
+        most = std::numeric_limits<int>::max();
+        if (parser.isSet(limit) && !number(limit, 0, std::numeric_limits<int>::max(), &most))
+            return QStringLiteral("a --limit nemnegatív szám");
+        if (letterCount(query.letters) > 23)
+            return QStringLiteral("A megadott kifejezés legfeljebb 23 betűből állhat!");
+        return {};
+    }
+
+    // The board's own rule for what counts as a letter.
+    static int letterCount(const QString &text)
+    {
+        int count = 0;
+        for (const char32_t ch : text.toUcs4())
+            count += letters::classify(letters::upper(ch)) == letters::Kind::Letter;
+        return count;
+    }
+};
+
+std::optional<WordList> loadList(QTextStream &err)
+{
     WordList::Fault fault = WordList::Fault::None;
     std::optional<WordList> list;
     try {
@@ -125,29 +135,59 @@ int run(const QStringList &arguments)
     } catch (const std::bad_alloc &) {
         fault = WordList::Fault::Unreadable;
     }
-    if (!list) {
+    if (!list)
         err << "morvalin: " << (fault == WordList::Fault::Damaged ? damagedListMessage() : unreadableListMessage())
             << "\n";
-        return 1;
-    }
+    return list;
+}
 
+// Every word or every anagram, best first.
+std::vector<Ranked> ranked(const WordList &list, const Search &search, bool singleWords)
+{
+    std::vector<Ranked> found;
+    if (singleWords) {
+        for (const FoundWord &w : search.words())
+            found.push_back(rankWord(list, w));
+    } else {
+        const std::atomic<bool> never{false};
+        search.anagrams([&](std::vector<finder::Anagram> &&batch) {
+            for (const finder::Anagram &a : batch)
+                found.push_back(rankAnagram(list, a, search.contained()));
+        }, never);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Ranked &a, const Ranked &b) { return a.rank < b.rank; });
+    return found;
+}
+
+} // namespace
+
+int run(const QStringList &arguments)
+{
+    QTextStream out(stdout), err(stderr);
+    Options options;
+    const auto usage = [&](const QString &why) {
+        err << "morvalin: " << why << "\n" << "Lásd: morvalin --help\n";
+        return 2;
+    };
+    if (!options.parser.parse(arguments))
+        return usage(options.parser.errorText());
+    if (options.parser.isSet(options.help)) {
+        out << QString::fromUtf8(HelpText);
+        return 0;
+    }
+    Query query;
+    int most = 0;
+    if (const QString why = options.read(query, most); !why.isEmpty())
+        return usage(why);
+    const std::optional<WordList> list = loadList(err);
+    if (!list)
+        return 1;
     const Search search(*list, query);
     if (!search.containFits()) {
         err << "morvalin: a betűk között nincs meg mindaz, amit tartalmaznia kell\n";
         return 0;
     }
-    std::vector<Ranked> found;
-    if (parser.isSet(singleWords)) {
-        for (const FoundWord &w : search.words())
-            found.push_back(rankWord(*list, w));
-    } else {
-        const std::atomic<bool> never{false};
-        search.anagrams([&](std::vector<finder::Anagram> &&batch) {
-            for (const finder::Anagram &a : batch)
-                found.push_back(rankAnagram(*list, a, search.contained()));
-        }, never);
-    }
-    std::stable_sort(found.begin(), found.end(), [](const Ranked &a, const Ranked &b) { return a.rank < b.rank; });
+    const std::vector<Ranked> found = ranked(*list, search, options.parser.isSet(options.singleWords));
     // The relaxed letters, if any, after a tab.
     for (size_t i = 0; i < found.size() && i < size_t(most); ++i)
         out << found[i].rank.text << (found[i].relaxed.isEmpty() ? QString() : u'\t' + found[i].relaxed) << '\n';

@@ -1,5 +1,6 @@
 #include "finder/kereso.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/fonts.h"
 #include "app/notice.h"
@@ -24,10 +25,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
-
-// The permutator's palette.
-static const QColor WindowBlue(24, 72, 184);
-static const QColor BoxBlue(104, 136, 224);
 
 static QListView *list(QWidget *parent, int left, int top, int width, int height)
 {
@@ -78,7 +75,18 @@ kereso::kereso() : Form(Id)
     setWindowTitle(QStringLiteral("Anagrammakereső"));
     // Tall and narrow, to stand beside the board on a common screen.
     setFixedClientTw(5100, 12240);
+    makeQueryControls();
+    relaxChoices = relaxGroup();
+    makeResultLists();
+    labelControls();
+    connectSearch();
+    showCounts();
+}
 
+// What to search for: the letters, what the anagrams must contain, how many
+// words of how many letters, the starting words.
+void kereso::makeQueryControls()
+{
     lettersLabel = controls::label(this, QStringLiteral("Betűk:"), 120, 120, 4860, 255);
     letters = new QLineEdit(this);
     letters->setGeometry(twips::toPx(120, 360, 4860, 405));
@@ -95,7 +103,11 @@ kereso::kereso() : Form(Id)
     minLength = spin(this, 4245, 1680, 1, 9, 1);
     withStarting = new QCheckBox(QStringLiteral("A kiinduló szavak is"), this);
     withStarting->setGeometry(twips::toPx(120, 2220, 4860, 255));
-    relaxChoices = relaxGroup();
+}
+
+// The words and the anagrams found, what happened, and "Bezárás".
+void kereso::makeResultLists()
+{
     wordsLabel = controls::label(this, QString(), 120, 3420, 4860, 255);
     words = list(this, 120, 3660, 4860, 3000);
     anagramsLabel = controls::label(this, QString(), 120, 6840, 4860, 255);
@@ -108,27 +120,34 @@ kereso::kereso() : Form(Id)
     status = controls::label(this, QString(), 120, 11100, 4860, 510);
     status->setWordWrap(true);
     closeButton = controls::button(this, QStringLiteral("Bezárás"), 3885, 11730, 1095, 375);
+    foundWords_ = new FoundList(this);
+    foundAnagrams_ = new FoundList(this);
+    words->setModel(foundWords_);
+    anagrams->setModel(foundAnagrams_);
+}
+
+// Each box and list is named by its label for a screen reader, and Tab
+// goes down the window.
+void kereso::labelControls()
+{
     for (QLabel *label :
          {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status}) {
         label->setFont(fonts::msSansSerif(8.25));
         controls::setForeColor(label, syscolour::highlightText());
     }
-    // Each box and list is named by its label for a screen reader.
     lettersLabel->setBuddy(letters);
     mustContainLabel->setBuddy(mustContain);
     maxWordsLabel->setBuddy(maxWords);
     minLengthLabel->setBuddy(minLength);
     setTabOrder({letters, mustContain, maxWords, minLength, withStarting, relax->button(0), relax->button(1), relax->button(2),
                  relax->button(3), words, anagrams, closeButton});
-
     notice_ = new Notice(this);
-    foundWords_ = new FoundList(this);
-    foundAnagrams_ = new FoundList(this);
-    words->setModel(foundWords_);
-    anagrams->setModel(foundAnagrams_);
+}
+
+void kereso::connectSearch()
+{
     connect(foundWords_, &FoundList::countChanged, this, &kereso::showCounts);
     connect(foundAnagrams_, &FoundList::countChanged, this, &kereso::showCounts);
-
     // A new search once the player pauses, not at every key.
     typing_.setSingleShot(true);
     typing_.setInterval(120);
@@ -146,22 +165,22 @@ kereso::kereso() : Form(Id)
     connect(words, &QListView::activated, this, &kereso::takeWord);
     connect(anagrams, &QListView::activated, this, &kereso::takeAnagram);
     connect(closeButton, &QPushButton::clicked, this, &kereso::closeClicked);
-    showCounts();
 }
+
 
 kereso::~kereso() = default;
 
 void kereso::Form_Load()
 {
-    controls::setBackColor(this, WindowBlue);
+    controls::setBackColor(this, colours::Deep);
     for (QLabel *label :
          {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status})
-        controls::setBackColor(label, WindowBlue);
+        controls::setBackColor(label, colours::Deep);
     QList<QWidget *> choices{withStarting, relaxChoices};
     for (QAbstractButton *button : relax->buttons())
         choices.append(button);
     for (QWidget *choice : choices) {
-        controls::setBackColor(choice, WindowBlue);
+        controls::setBackColor(choice, colours::Deep);
         // The caption only: the tick and the dot keep their dark ink on the white box.
         QPalette pal = choice->palette();
         pal.setColor(QPalette::WindowText, syscolour::highlightText());
@@ -171,7 +190,7 @@ void kereso::Form_Load()
     for (QWidget *box :
          std::initializer_list<QWidget *>{letters, mustContain, maxWords, minLength, words, anagrams}) {
         QPalette pal = box->palette();
-        pal.setColor(QPalette::Base, BoxBlue);
+        pal.setColor(QPalette::Base, colours::Board);
         box->setPalette(pal);
     }
     run_ = new SearchRun(program::filePath(QStringLiteral("szavak.txt")), this);

@@ -73,7 +73,11 @@ protected:
     void Form_FrameClose() override;
 
 private:
+    void makeQueryControls();
     QGroupBox *relaxGroup();
+    void makeResultLists();
+    void labelControls();
+    void connectSearch();
     void followBoard();
     void search();
     void take(const finder::Ranked &found);

@@ -1,5 +1,6 @@
 #include "permutator/permut.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/fonts.h"
 #include "app/program.h"
@@ -13,9 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <limits>
-
-static const QColor WindowBlue(24, 72, 184);
-static const QColor BoxBlue(104, 136, 224);
 
 const QString permut::TooLongMessage = QStringLiteral("A permutálandó szöveg legfeljebb 7 karakterből állhat!");
 
@@ -64,14 +62,14 @@ permut::permut() : Form(Id)
 
 void permut::Form_Load()
 {
-    controls::setBackColor(this, WindowBlue);
+    controls::setBackColor(this, colours::Deep);
     centreOnScreen();
-    controls::setBackColor(Label1[1], WindowBlue);
-    controls::setBackColor(Label2, WindowBlue);
+    controls::setBackColor(Label1[1], colours::Deep);
+    controls::setBackColor(Label2, colours::Deep);
     for (QWidget *box : {static_cast<QWidget *>(txtResults), static_cast<QWidget *>(txtCombinations),
                          static_cast<QWidget *>(Text1)}) {
         QPalette pal = box->palette();
-        pal.setColor(QPalette::Base, BoxBlue);
+        pal.setColor(QPalette::Base, colours::Board);
         box->setPalette(pal);
     }
 }

@@ -23,19 +23,12 @@ int letterIndex(char32_t ch)
 
 char32_t letterAt(int index) { return index < 26 ? U'a' + char32_t(index) : Accented[index - 26]; }
 
-Counts countLetters(QStringView text, int *foreign)
+Counts countLetters(QStringView text)
 {
     Counts counts;
-    int others = 0;
-    for (const char32_t ch : text.toString().normalized(QString::NormalizationForm_C).toUcs4()) {
-        const int k = letterIndex(ch);
-        if (k >= 0)
+    for (const char32_t ch : text.toString().normalized(QString::NormalizationForm_C).toUcs4())
+        if (const int k = letterIndex(ch); k >= 0)
             counts.add(k);
-        else if (QChar::isLetter(ch))
-            ++others;
-    }
-    if (foreign)
-        *foreign = others;
     return counts;
 }
 

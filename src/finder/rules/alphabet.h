@@ -84,8 +84,8 @@ struct alignas(8) Counts
 };
 
 // The letters of a text; spaces, punctuation and letters outside the game's
-// are left out (`foreign` counts the last).
-Counts countLetters(QStringView text, int *foreign = nullptr);
+// are left out.
+Counts countLetters(QStringView text);
 
 // How far letters are taken as alike, as Hungarian anagram makers have
 // always allowed: exactly; a long vowel as its short pair (á a, é e, í i,
