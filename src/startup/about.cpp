@@ -12,10 +12,11 @@
 #include <QPushButton>
 
 const QString about::OwnerNotice = QStringLiteral("© 2026 A Morvalin szerzői");
+// The game is free software; the notice says so in the player's language.
 const QString about::LegalNotice = QStringLiteral(
-    "A program szabadon másolható és továbbadható, ha minden fájljával együtt, változatlanul és "
-    "ingyen adják tovább. Eladni vagy módosított változatát terjeszteni csak a szerzők írásos "
-    "engedélyével szabad.");
+    "Ez a program szabad szoftver: a GNU General Public License 3. vagy bármely későbbi változata "
+    "szerint másolható, továbbadható és módosítható. Semmilyen garanciát nem vállalunk rá. "
+    "A részleteket a GNU GPL szövege tartalmazza.");
 
 AboutFrame::AboutFrame(QWidget *parent) : QFrame(parent)
 {
