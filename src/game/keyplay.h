@@ -39,8 +39,6 @@ public:
     void say(const QString &text);
     QString upperRowText() const;
 
-    Tile *lifted() const { return lifted_; }
-
 private:
     void lift(Tile *tile);
     void putDown();
