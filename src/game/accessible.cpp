@@ -106,8 +106,7 @@ public:
         std::vector<keyboard::TileView> views;
         for (const Tile *t : tiles())
             views.push_back({t->Left(), t->Top(), t->Caption()});
-        return spoken::rowText(views, row()->y() == twips::toPx(geometry::LowerRowTop) ? geometry::Row::Lower
-                                                                                       : geometry::Row::Upper);
+        return spoken::rowText(views, row()->which());
     }
     QString text(QAccessible::Text t) const override
     {
@@ -181,9 +180,8 @@ public:
     }
     QAccessibleInterface *parent() const override
     {
-        for (TileRow *row : TileRow::of(widget()->parentWidget()))
-            if (row->y() == widget()->y())
-                return QAccessible::queryAccessibleInterface(row);
+        if (TileRow *row = TileRow::of(widget()->parentWidget(), geometry::rowOfTop(tile()->Top())))
+            return QAccessible::queryAccessibleInterface(row);
         return QAccessibleWidget::parent();
     }
 

@@ -21,7 +21,7 @@ public:
     {
         if (t != QAccessible::Name || !row())
             return {};
-        return isTarget() ? row()->targetName() : spoken::place({rowOf(), slot_});
+        return isTarget() ? row()->targetName() : spoken::place({row()->which(), slot_});
     }
     QRect rect() const override
     {
@@ -43,22 +43,18 @@ public:
 private:
     TileRow *row() const { return static_cast<TileRow *>(owner()); }
     bool isTarget() const { return row() && row()->targetSlot() == slot_; }
-    geometry::Row rowOf() const
-    {
-        return row()->y() == twips::toPx(geometry::LowerRowTop) ? geometry::Row::Lower : geometry::Row::Upper;
-    }
 
     int slot_;
 };
 
 } // namespace
 
-TileRow::TileRow(QWidget *board, const QString &name, int top) : QWidget(board)
+TileRow::TileRow(QWidget *board, const QString &name, geometry::Row which) : QWidget(board), which_(which)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(name);
     const int right = geometry::slotLeft(geometry::MaxTiles);
-    setGeometry(twips::toPx(geometry::FirstSlotLeft), twips::toPx(top),
+    setGeometry(twips::toPx(geometry::FirstSlotLeft), twips::toPx(geometry::rowTop(which)),
                 twips::toPx(right - geometry::FirstSlotLeft), twips::toPx(geometry::TileWidth));
     lower();
 }
@@ -84,6 +80,14 @@ QAccessibleInterface *TileRow::place(int slot)
 }
 
 QList<TileRow *> TileRow::of(const QWidget *board) { return board->findChildren<TileRow *>(Qt::FindDirectChildrenOnly); }
+
+TileRow *TileRow::of(const QWidget *board, geometry::Row which)
+{
+    for (TileRow *row : of(board))
+        if (row->which() == which)
+            return row;
+    return nullptr;
+}
 
 namespace boardaccess {
 

@@ -40,8 +40,8 @@ board::board() : Form(Id)
     setAcceptDrops(true);
     boardaccess::install();
     // Beneath the tiles, created first.
-    new TileRow(this, QStringLiteral("Induló kifejezés"), UpperRowTop);
-    new TileRow(this, QStringLiteral("Kész kifejezés"), LowerRowTop);
+    new TileRow(this, QStringLiteral("Induló kifejezés"), Row::Upper);
+    new TileRow(this, QStringLiteral("Kész kifejezés"), Row::Lower);
 
     auto *tile0 = new Tile(this);
     tile0->setCaption(QStringLiteral("A"));

@@ -1,7 +1,6 @@
 #include "game/keyplay.h"
 
 #include "app/notice.h"
-#include "app/twips.h"
 #include "game/announce.h"
 #include "game/board.h"
 #include "game/rules/spoken.h"
@@ -148,7 +147,7 @@ void KeyPlay::showTarget()
     targetMarker_->frame(slotLeft(marker_.slot), rowTop(marker_.row));
     const Tile *tile = lifted_;
     const Slot own = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
-    boardaccess::target(row(marker_.row), marker_.slot, spoken::target(tile->Caption(), own, marker_, tileViews()));
+    boardaccess::target(TileRow::of(board_, marker_.row), marker_.slot, spoken::target(tile->Caption(), own, marker_, tileViews()));
 }
 
 void KeyPlay::putBack()
@@ -217,11 +216,3 @@ std::vector<keyboard::TileView> KeyPlay::tileViews() const
     return views;
 }
 
-TileRow *KeyPlay::row(Row which) const
-{
-    const int y = twips::toPx(rowTop(which));
-    for (TileRow *r : board_->findChildren<TileRow *>(Qt::FindDirectChildrenOnly))
-        if (r->y() == y)
-            return r;
-    return nullptr;
-}

@@ -15,7 +15,6 @@ class Notice;
 class QKeyEvent;
 class TargetMarker;
 class Tile;
-class TileRow;
 
 class KeyPlay : public QObject
 {
@@ -50,7 +49,6 @@ private:
     void takeBackLast();
     bool moveByKey(Tile *tile, keyboard::Slot to);
     std::vector<keyboard::TileView> tileViews() const;
-    TileRow *row(geometry::Row which) const;
 
     board *board_;
     QPointer<Tile> lifted_;
