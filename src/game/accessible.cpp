@@ -3,6 +3,7 @@
 #include "app/notice.h"
 #include "app/twips.h"
 #include "game/announce.h"
+#include "game/board.h"
 #include "game/rules/geometry.h"
 #include "game/rules/spoken.h"
 #include "game/tile.h"
@@ -105,7 +106,7 @@ public:
     {
         std::vector<keyboard::TileView> views;
         for (const Tile *t : tiles())
-            views.push_back({t->Left(), t->Top(), t->Caption()});
+            views.push_back(t->view());
         return spoken::rowText(views, row()->which());
     }
     QString text(QAccessible::Text t) const override
@@ -134,15 +135,12 @@ public:
 private:
     TileRow *row() const { return static_cast<TileRow *>(widget()); }
 
-    // The shown tiles standing at this row's top, left to right.
-    QList<Tile *> tiles() const
+    // The board's shown tiles in this row, left to right; none once the
+    // board is being destroyed.
+    std::vector<Tile *> tiles() const
     {
-        QList<Tile *> all;
-        for (Tile *t : widget()->parentWidget()->findChildren<Tile *>(Qt::FindDirectChildrenOnly))
-            if (!t->isHidden() && t->y() == widget()->y())
-                all << t;
-        std::sort(all.begin(), all.end(), [](Tile *a, Tile *b) { return a->Left() < b->Left(); });
-        return all;
+        const auto *b = qobject_cast<const board *>(widget()->parentWidget());
+        return b ? b->tilesIn(row()->which()) : std::vector<Tile *>();
     }
     // Its tiles, then the target if it lies here.
     QList<QAccessibleInterface *> children() const
@@ -167,7 +165,7 @@ public:
         if (t == QAccessible::Name)
             return tile()->Caption();
         if (t == QAccessible::Description)
-            return spoken::place(keyboard::placeOf({tile()->Left(), tile()->Top(), tile()->Caption()}));
+            return spoken::place(tile()->place());
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override

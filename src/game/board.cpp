@@ -141,6 +141,21 @@ void board::unloadTile(int index)
     delete std::exchange(Command1[index], nullptr);
 }
 
+std::vector<Tile *> board::tilesIn(Row row) const
+{
+    std::vector<Tile *> tiles;
+    for (Tile *t : Command1)
+        if (t && !t->isHidden() && t->Top() == rowTop(row))
+            tiles.push_back(t);
+    std::stable_sort(tiles.begin(), tiles.end(), [](const Tile *a, const Tile *b) { return a->Left() < b->Left(); });
+    return tiles;
+}
+
+int board::indexOf(const Tile *tile) const
+{
+    return int(std::find(Command1.begin(), Command1.end(), tile) - Command1.begin());
+}
+
 WindowState board::dropWindowState() const
 {
     if (isMinimized())
@@ -275,12 +290,8 @@ void board::shuffleUpperRow()
     if (!isEnabled())
         return;
     keys_->putBack();
-    // The upper row's tiles, left to right, trade places; the same slots stay taken.
-    std::vector<Tile *> upper;
-    for (Tile *t : Command1)
-        if (t && !t->isHidden() && t->Top() == UpperRowTop)
-            upper.push_back(t);
-    std::sort(upper.begin(), upper.end(), [](const Tile *a, const Tile *b) { return a->Left() < b->Left(); });
+    // The upper row's tiles trade places; the same slots stay taken.
+    const std::vector<Tile *> upper = tilesIn(Row::Upper);
     QStringList letters;
     std::vector<int> lefts;
     for (const Tile *t : upper) {
@@ -354,7 +365,7 @@ void board::keyPressEvent(QKeyEvent *event)
 
 void board::startDrag(Tile *tile, const QPoint &hotSpot)
 {
-    const int index = int(std::find(Command1.begin(), Command1.end(), tile) - Command1.begin());
+    const int index = indexOf(tile);
     if (index >= MaxTiles)
         return;
     auto *drag = new QDrag(tile);

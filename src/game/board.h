@@ -7,6 +7,7 @@
 #include "game/tile.h"
 
 #include <array>
+#include <vector>
 
 class KeyPlay;
 class QLabel;
@@ -48,6 +49,11 @@ public:
     Tile *loadTile(int index);
     // Removes tile `index` (never tile 0) if it exists.
     void unloadTile(int index);
+
+    // The shown tiles standing in a row, left to right.
+    std::vector<Tile *> tilesIn(geometry::Row row) const;
+    // The tile's index in Command1; MaxTiles for a tile not there.
+    int indexOf(const Tile *tile) const;
 
     // The window state as the drop rule sees it.
     geometry::WindowState dropWindowState() const;

@@ -59,14 +59,12 @@ bool KeyPlay::tileKey(Tile *tile, const QKeyEvent *key)
             moveMarker(step);
             return true;
         }
-        const auto &tiles = board_->Command1;
-        const int index = int(std::find(tiles.begin(), tiles.end(), tile) - tiles.begin());
-        if (const auto next = keyboard::neighbour(tileViews(), index, step)) {
-            tiles[*next]->setFocus(Qt::OtherFocusReason);
+        if (const auto next = keyboard::neighbour(tileViews(), board_->indexOf(tile), step)) {
+            board_->Command1[*next]->setFocus(Qt::OtherFocusReason);
             return true;
         }
         // Nowhere to go: said, as the key would otherwise go unanswered.
-        const Row here = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()}).row;
+        const Row here = tile->place().row;
         if (step == Step::Left || step == Step::Right)
             say(spoken::rowEdge());
         else if ((step == Step::Up) == (here == Row::Upper))
@@ -110,14 +108,14 @@ void KeyPlay::lift(Tile *tile)
     lifted_ = tile;
     tile->setLifted(true);
     // The marker starts on the tile's own slot.
-    marker_ = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    marker_ = tile->place();
     showTarget();
 }
 
 void KeyPlay::putDown()
 {
     Tile *tile = lifted_;
-    const Slot own = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    const Slot own = tile->place();
     if (moveByKey(tile, marker_)) {
         putBack();
         boardaccess::focus(tile);
@@ -146,7 +144,7 @@ void KeyPlay::showTarget()
 {
     targetMarker_->frame(slotLeft(marker_.slot), rowTop(marker_.row));
     const Tile *tile = lifted_;
-    const Slot own = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    const Slot own = tile->place();
     boardaccess::target(TileRow::of(board_, marker_.row), marker_.slot, spoken::target(tile->Caption(), own, marker_, tileViews()));
 }
 
@@ -211,7 +209,7 @@ std::vector<keyboard::TileView> KeyPlay::tileViews() const
     for (const Tile *t : board_->Command1) {
         if (!t)
             break;
-        views.push_back({t->Left(), t->Top(), t->Caption()});
+        views.push_back(t->view());
     }
     return views;
 }
