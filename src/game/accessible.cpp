@@ -13,11 +13,44 @@
 
 namespace {
 
-// A text that a screen reader may read but not change, select or move in.
-class ReadOnlyText : public QAccessibleTextInterface
+// A widget's interface whose children are a list it makes when asked.
+class ListedChildren : public QAccessibleWidget
 {
 public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QAccessibleInterface *> all = children();
+        return index >= 0 && index < all.size() ? all[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
+    }
+
+protected:
+    virtual QList<QAccessibleInterface *> children() const = 0;
+};
+
+// A widget's text that a screen reader may read but not change, select or
+// move in.
+template <class Widget>
+class ReadOnlyText : public Widget, public QAccessibleTextInterface
+{
+public:
+    using Widget::Widget;
     virtual QString shownText() const = 0;
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return Widget::interface_cast(t);
+    }
+
+    using Widget::text;
 
     void selection(int, int *start, int *end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
@@ -52,24 +85,13 @@ public:
 // The tiles, the marker and the places live in the rows, not in the window.
 bool standsInRow(const QObject *o) { return qobject_cast<const Tile *>(o) || qobject_cast<const TargetMarker *>(o); }
 
-class BoardInterface : public QAccessibleWidget
+class BoardInterface : public ListedChildren
 {
 public:
-    explicit BoardInterface(QWidget *board) : QAccessibleWidget(board, QAccessible::Window) {}
-
-    int childCount() const override { return int(children().size()); }
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QAccessibleInterface *> all = children();
-        return index >= 0 && index < all.size() ? all[index] : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
-    }
+    explicit BoardInterface(QWidget *board) : ListedChildren(board, QAccessible::Window) {}
 
 private:
-    QList<QAccessibleInterface *> children() const
+    QList<QAccessibleInterface *> children() const override
     {
         QList<QWidget *> widgets;
         for (QWidget *w : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -89,17 +111,10 @@ private:
     }
 };
 
-class RowInterface : public QAccessibleWidget, public ReadOnlyText
+class RowInterface : public ReadOnlyText<ListedChildren>
 {
 public:
-    explicit RowInterface(QWidget *row) : QAccessibleWidget(row, QAccessible::Grouping) {}
-
-    void *interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit RowInterface(QWidget *row) : ReadOnlyText(row, QAccessible::Grouping) {}
 
     // The row read as the expression it holds.
     QString shownText() const override
@@ -121,17 +136,6 @@ public:
         return QRect(widget()->mapToGlobal(QPoint(offset * side, 0)), QSize(side, side));
     }
 
-    int childCount() const override { return int(children().size()); }
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QAccessibleInterface *> all = children();
-        return index >= 0 && index < all.size() ? all[index] : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
-    }
-
 private:
     TileRow *row() const { return static_cast<TileRow *>(widget()); }
 
@@ -143,7 +147,7 @@ private:
         return b ? b->tilesIn(row()->which()) : std::vector<Tile *>();
     }
     // Its tiles, then the target if it lies here.
-    QList<QAccessibleInterface *> children() const
+    QList<QAccessibleInterface *> children() const override
     {
         QList<QAccessibleInterface *> all;
         for (Tile *t : tiles())
@@ -187,17 +191,11 @@ private:
     Tile *tile() const { return static_cast<Tile *>(widget()); }
 };
 
-class ClockInterface : public QAccessibleWidget, public ReadOnlyText
+class ClockInterface : public ReadOnlyText<QAccessibleWidget>
 {
 public:
-    explicit ClockInterface(QWidget *clock) : QAccessibleWidget(clock, QAccessible::StaticText) {}
+    explicit ClockInterface(QWidget *clock) : ReadOnlyText(clock, QAccessible::StaticText) {}
 
-    void *interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
     // Read when asked, never announced: the label sends no change, as its
     // name is set. A screen reader keeps a name it has read but not a text,
     // so the text says the same to be heard with the current time.
