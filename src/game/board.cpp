@@ -39,7 +39,18 @@ board::board() : Form(Id)
     setFixedClientTw(8775, 4455);
     setAcceptDrops(true);
     boardaccess::install();
-    // Beneath the tiles, created first.
+    // Made in this order, each above the one before: the rows beneath the
+    // tiles, the lift's marker above everything.
+    makeRowsAndFirstTile();
+    makeCommands();
+    makeHeadingsAndClock();
+    keys_ = new KeyPlay(this);
+    startClock();
+    addMenuCommands();
+}
+
+void board::makeRowsAndFirstTile()
+{
     new TileRow(this, QStringLiteral("Induló kifejezés"), Row::Upper);
     new TileRow(this, QStringLiteral("Kész kifejezés"), Row::Lower);
 
@@ -49,14 +60,26 @@ board::board() : Form(Id)
     tile0->Move(FirstSlotLeft, UpperRowTop);
     tile0->installEventFilter(this);
     Command1[0] = tile0;
+}
 
+void board::makeCommands()
+{
     Command2 = controls::button(this, QStringLiteral("Kilépés"), 7560, 3840, 1095, 375);
     Command3 = controls::button(this, QStringLiteral("Új játék"), 120, 3840, 1095, 375);
     Command4 = controls::button(this, QStringLiteral("Szójegyzékbe felvesz"), 5520, 3840, 1815, 375);
     Command5 = controls::button(this, QStringLiteral("Ismét"), 1440, 3840, 1215, 375);
     Command6 = controls::button(this, QStringLiteral("Permutátor"), 3600, 3840, 1215, 375);
-    setTabOrder({tile0, Command2, Command3, Command4, Command5, Command6});
+    setTabOrder({Command1[0], Command2, Command3, Command4, Command5, Command6});
 
+    connect(Command2, &QPushButton::clicked, this, &board::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &board::Command6_Click);
+}
+
+void board::makeHeadingsAndClock()
+{
     Label1 = controls::label(this, QStringLiteral("Induló kifejezés:"), 240, 240, 1815, 255);
     Label2 = controls::label(this, QStringLiteral("Kész kifejezés:"), 240, 1800, 1815, 255);
     for (QLabel *heading : {Label1, Label2}) {
@@ -72,22 +95,20 @@ board::board() : Form(Id)
     Label3->setToolTip(QStringLiteral("Játékidő"));
     controls::setBackColor(Label3, QColor(192, 192, 0));
     controls::setForeColor(Label3, syscolour::menuText());
+}
 
-    keys_ = new KeyPlay(this);
-
+void board::startClock()
+{
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &board::Timer1_Timer);
     Timer1->start();
+}
 
-    connect(Command2, &QPushButton::clicked, this, &board::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &board::Command6_Click);
-
-    // The finder and the shuffle: on the context menu (right click, the Menu
-    // key) and on keys of their own.
+// The finder and the shuffle: on the context menu (right click, the Menu
+// key) and on keys of their own.
+void board::addMenuCommands()
+{
     setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *find = new QAction(QStringLiteral("Anagrammakereső"), this);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));

@@ -100,6 +100,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The pieces of the window, made by the constructor in this order.
+    void makeRowsAndFirstTile();
+    void makeCommands();
+    void makeHeadingsAndClock();
+    void startClock();
+    void addMenuCommands();
+
     void startDrag(Tile *tile, const QPoint &hotSpot);
     // The tile a drag carries, if it is one of this board's.
     Tile *draggedTile(const QDropEvent *event) const;
