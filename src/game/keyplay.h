@@ -39,6 +39,12 @@ public:
     QString upperRowText() const;
 
 private:
+    // What the keys on a tile do.
+    void liftOrPutDown(Tile *tile);
+    void escape();
+    void arrow(Tile *tile, keyboard::Step step);
+    void focusNeighbour(Tile *tile, keyboard::Step step);
+
     void lift(Tile *tile);
     void putDown();
     void moveMarker(keyboard::Step step);
@@ -47,6 +53,8 @@ private:
     // brings the rightmost lower tile back up.
     void typeText(const QString &text);
     void takeBackLast();
+    // Moves tile `index` to the leftmost free slot of the row, or says why not.
+    void moveToFree(int index, geometry::Row row);
     bool moveByKey(Tile *tile, keyboard::Slot to);
     std::vector<keyboard::TileView> tileViews() const;
 
