@@ -203,43 +203,25 @@ void board::LayOut()
         return;
     QScopedValueRollback guard(layingOut_, true);
 
-    board &b = *this;
     // 1. A sizable border: lift the fixed size.
-    b.setMinimumSize(0, 0);
-    b.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // 2. Maximised. Under a window manager the new size arrives later as a
     // resize event, which lays the board out again with the real size.
-    const bool requested = !b.isMaximized() || b.isMinimized();
+    const bool requested = !isMaximized() || isMinimized();
     if (requested)
-        b.setWindowState((b.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
-    const QRect screen = b.screen()->geometry();
-    const int SW = screen.width() * twips::PerPixel;
-    const int SH = screen.height() * twips::PerPixel;
+    const QRect whole = screen()->geometry();
     // The window system applies the new state later; until then the client
     // area is still the design size, so take the one it is about to get.
-    const QSize client = requested && b.isVisible() ? maximisedClientSize(b) : b.size();
-    const int W = client.width() * twips::PerPixel;
-    const int H = client.height() * twips::PerPixel;
+    const QSize client = requested && isVisible() ? maximisedClientSize(*this) : size();
 
     // 3. Frame lines to the edges of the screen.
-    b.Line1.X2 = b.Line2.X2 = b.Line3.X2 = b.Line4.X2 = SW - 150;
-    b.Line5.X2 = b.Line6.X2 = SW - 50;
-    b.Line8.X2 = SW - 150;
-    b.Line7.X1 = b.Line7.X2 = SW - 50;
-    b.Line7.Y2 = SH - 50;
-    b.Line8.Y1 = b.Line8.Y2 = SH - 50;
-    b.Line10.Y2 = SH - 150;
-
+    stretchFrameLines(whole.width() * twips::PerPixel, whole.height() * twips::PerPixel);
     // 4. Buttons and clock to the edges of the client area.
-    twips::setLeft(b.Command2, W - 1250);
-    twips::setLeft(b.Command4, W - 3250);
-    constexpr int Command6Width = 1215;
-    twips::setLeft(b.Command6, W / 2 - Command6Width / 2);
-    twips::setLeft(b.Label3, W - 1400);
-    for (QPushButton *button : {b.Command2, b.Command3, b.Command4, b.Command5, b.Command6})
-        twips::setTop(button, H - 1500);
-    b.update();
+    moveCommandsToEdges(client.width() * twips::PerPixel, client.height() * twips::PerPixel);
+    update();
 
     // 5. The border would be fixed again here; fixing the size of a window
     // the window manager is still maximising would stop it, and a
@@ -247,6 +229,28 @@ void board::LayOut()
 
     // 6.
     seged::state.LayoutSuspended = false;
+}
+
+void board::stretchFrameLines(int SW, int SH)
+{
+    Line1.X2 = Line2.X2 = Line3.X2 = Line4.X2 = SW - 150;
+    Line5.X2 = Line6.X2 = SW - 50;
+    Line8.X2 = SW - 150;
+    Line7.X1 = Line7.X2 = SW - 50;
+    Line7.Y2 = SH - 50;
+    Line8.Y1 = Line8.Y2 = SH - 50;
+    Line10.Y2 = SH - 150;
+}
+
+void board::moveCommandsToEdges(int W, int H)
+{
+    twips::setLeft(Command2, W - 1250);
+    twips::setLeft(Command4, W - 3250);
+    constexpr int Command6Width = 1215;
+    twips::setLeft(Command6, W / 2 - Command6Width / 2);
+    twips::setLeft(Label3, W - 1400);
+    for (QPushButton *button : {Command2, Command3, Command4, Command5, Command6})
+        twips::setTop(button, H - 1500);
 }
 
 void board::Form_Resize()

@@ -107,6 +107,12 @@ private:
     void startClock();
     void addMenuCommands();
 
+    // The pieces of LayOut: the frame lines to the edges of a screen of
+    // SW x SH, the commands and the clock to those of a client area of
+    // W x H, all in twips.
+    void stretchFrameLines(int SW, int SH);
+    void moveCommandsToEdges(int W, int H);
+
     void startDrag(Tile *tile, const QPoint &hotSpot);
     // The tile a drag carries, if it is one of this board's.
     Tile *draggedTile(const QDropEvent *event) const;
