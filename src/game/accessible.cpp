@@ -1,7 +1,6 @@
 #include "game/accessible.h"
 
 #include "app/notice.h"
-#include "app/twips.h"
 #include "game/announce.h"
 #include "game/board.h"
 #include "game/rules/geometry.h"
@@ -130,11 +129,7 @@ public:
     }
     using ReadOnlyText::text;
     // Character k stands in slot k.
-    QRect characterRect(int offset) const override
-    {
-        const int side = twips::toPx(geometry::TileWidth);
-        return QRect(widget()->mapToGlobal(QPoint(offset * side, 0)), QSize(side, side));
-    }
+    QRect characterRect(int offset) const override { return row()->slotRect(offset); }
 
 private:
     TileRow *row() const { return static_cast<TileRow *>(widget()); }

@@ -25,10 +25,7 @@ public:
     }
     QRect rect() const override
     {
-        if (!row())
-            return {};
-        const int side = twips::toPx(geometry::TileWidth);
-        return QRect(row()->mapToGlobal(QPoint(slot_ * side, 0)), QSize(side, side));
+        return row() ? row()->slotRect(slot_) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Indicator; }
     QAccessible::State state() const override
@@ -63,6 +60,12 @@ TileRow::~TileRow()
 {
     for (const auto &[slot, id] : places_)
         QAccessible::deleteAccessibleInterface(id);
+}
+
+QRect TileRow::slotRect(int slot) const
+{
+    const int side = twips::toPx(geometry::TileWidth);
+    return QRect(mapToGlobal(QPoint(slot * side, 0)), QSize(side, side));
 }
 
 void TileRow::setTarget(int slot, const QString &name)

@@ -25,6 +25,8 @@ public:
     static TileRow *of(const QWidget *board, geometry::Row which);
 
     geometry::Row which() const { return which_; }
+    // Where slot `slot` of the row lies on the screen.
+    QRect slotRect(int slot) const;
 
     int targetSlot() const { return targetSlot_; } // -1: none here
     QString targetName() const { return targetName_; }
