@@ -370,6 +370,30 @@ private slots:
             QVERIFY2(!log->events.join(';').contains("Label"), qPrintable(log->events.join(';')));
     }
 
+    // "Betűk keverése" (Ctrl+K): the upper row's tiles trade the slots they stand in, a gap stays a gap, the lower
+    // row stays, and the new order is said.
+    void shuffle()
+    {
+        board &b = play(QStringLiteral("abcdefg"));
+        b.activateWindow(); // its keys work in the active window
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        QVERIFY(dropAt(3, 250, 2500));
+        const QString before = rowsRead(b);
+        std::optional<testsupport::A11yLog> log;
+        if (testsupport::A11yLog::available())
+            log.emplace();
+        QTest::keyClick(b.Command1[0], Qt::Key_K, Qt::ControlModifier);
+        const QString after = rowsRead(b);
+        QCOMPARE(after.section('|', 1), QStringLiteral("D"));
+        QString upper = after.section('|', 0, 0);
+        QVERIFY2(upper != before.section('|', 0, 0), qPrintable(upper));
+        QCOMPARE(upper.indexOf(u' '), 3);
+        if (log)
+            QCOMPARE(log->said, QStringList{"notice: Összekeverve: " + upper});
+        std::sort(upper.begin(), upper.end());
+        QCOMPARE(upper, QStringLiteral(" ABCEFG"));
+    }
+
     void onlyAnEnabledBoardStartsDrags_data()
     {
         QTest::addColumn<QString>("next"); // the text of the next "Mehet"
