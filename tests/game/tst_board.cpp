@@ -412,14 +412,27 @@ private slots:
         QTest::mouseRelease(b.Command1[0], Qt::LeftButton, {}, QPoint(5, 5));
     }
 
+    // A long game fills the screen: the commands keep clear of the lower row from the first pass on, before the
+    // maximised size arrives, then stand inside the window with the clock, none over another; the last slot takes a tile.
     void longGameLayout()
     {
         board &b = play(QStringLiteral("abcdefghijklmnopqrstuvw"));
-        // Already the first pass, before the maximised size arrives, keeps the buttons off the lower row.
-        for (QPushButton *button : {b.Command2, b.Command3, b.Command4, b.Command5, b.Command6})
-            QCOMPARE(button->y(), twips::toPx(1024 * 15 - 1500));
+        const QList<QWidget *> commands{b.Command2, b.Command3, b.Command4, b.Command5, b.Command6};
+        const int lowerRowBottom = twips::toPx(geometry::LowerRowTop + geometry::TileWidth);
+        const auto apart = [](const QList<QWidget *> &controls) {
+            for (const QWidget *c : controls)
+                for (const QWidget *d : controls)
+                    if (c != d && c->geometry().intersects(d->geometry()))
+                        return c->property("text").toString() + " over " + d->property("text").toString();
+            return QString();
+        };
+        for (const QWidget *command : commands)
+            QVERIFY2(command->y() >= lowerRowBottom, qPrintable(command->property("text").toString()));
+        QCOMPARE(apart(commands), QString());
         QTRY_COMPARE(b.size(), QSize(1280, 1024));
-        QCOMPARE(b.Command2->x(), twips::toPx(1280 * 15 - 1250));
+        for (const QWidget *control : commands + QList<QWidget *>{b.Label3})
+            QVERIFY2(b.rect().contains(control->geometry()), qPrintable(control->property("text").toString()));
+        QCOMPARE(apart(commands + QList<QWidget *>{b.Label3}), QString());
         QVERIFY(dropAt(22, 11384, 2500));
     }
 };
