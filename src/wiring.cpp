@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
-#include <algorithm>
 
 namespace {
 
@@ -41,12 +40,8 @@ public:
     {
         std::vector<finder::UpperTile> upper;
         if (const board *b = forms::loaded<board>())
-            for (int i = 0; i < MaxTiles; ++i) {
-                const Tile *t = b->Command1[size_t(i)];
-                if (t && !t->isHidden() && t->Top() == UpperRowTop)
-                    upper.push_back({i, t->Caption(), int(slotOf(t->Left()))});
-            }
-        std::sort(upper.begin(), upper.end(), [](const auto &a, const auto &b) { return a.slot < b.slot; });
+            for (const Tile *t : b->tilesIn(Row::Upper))
+                upper.push_back({b->indexOf(t), t->Caption(), int(slotOf(t->Left()))});
         return upper;
     }
 

@@ -1,35 +1,20 @@
 #include "app/notice.h"
 
-#include <QPointer>
-#include <QWidget>
-#include <QWindow>
+#include "app/assistive.h"
 
 namespace {
 
-void send(QAccessibleInterface *iface, QAccessible::Event type)
-{
-    QAccessibleEvent event(iface, type);
-    QAccessible::updateAccessibility(&event);
-}
+using assistive::send;
 
-class NoticeInterface : public QAccessibleInterface
+class NoticeInterface : public assistive::Widgetless
 {
 public:
-    explicit NoticeInterface(Notice *notice) : notice_(notice) {}
+    explicit NoticeInterface(Notice *notice) : Widgetless(static_cast<QWidget *>(notice->parent())), notice_(notice) {}
 
-    bool isValid() const override { return notice_; }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return owner() ? owner()->windowHandle() : nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner()); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name && notice_ ? notice_->text() : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
@@ -40,7 +25,6 @@ public:
     }
 
 private:
-    QWidget *owner() const { return notice_ ? static_cast<QWidget *>(notice_->parent()) : nullptr; }
     QPointer<Notice> notice_;
 };
 

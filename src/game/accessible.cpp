@@ -1,8 +1,8 @@
 #include "game/accessible.h"
 
 #include "app/notice.h"
-#include "app/twips.h"
 #include "game/announce.h"
+#include "game/board.h"
 #include "game/rules/geometry.h"
 #include "game/rules/spoken.h"
 #include "game/tile.h"
@@ -12,11 +12,44 @@
 
 namespace {
 
-// A text that a screen reader may read but not change, select or move in.
-class ReadOnlyText : public QAccessibleTextInterface
+// A widget's interface whose children are a list it makes when asked.
+class ListedChildren : public QAccessibleWidget
 {
 public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QAccessibleInterface *> all = children();
+        return index >= 0 && index < all.size() ? all[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
+    }
+
+protected:
+    virtual QList<QAccessibleInterface *> children() const = 0;
+};
+
+// A widget's text that a screen reader may read but not change, select or
+// move in.
+template <class Widget>
+class ReadOnlyText : public Widget, public QAccessibleTextInterface
+{
+public:
+    using Widget::Widget;
     virtual QString shownText() const = 0;
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return Widget::interface_cast(t);
+    }
+
+    using Widget::text;
 
     void selection(int, int *start, int *end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
@@ -51,24 +84,13 @@ public:
 // The tiles, the marker and the places live in the rows, not in the window.
 bool standsInRow(const QObject *o) { return qobject_cast<const Tile *>(o) || qobject_cast<const TargetMarker *>(o); }
 
-class BoardInterface : public QAccessibleWidget
+class BoardInterface : public ListedChildren
 {
 public:
-    explicit BoardInterface(QWidget *board) : QAccessibleWidget(board, QAccessible::Window) {}
-
-    int childCount() const override { return int(children().size()); }
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QAccessibleInterface *> all = children();
-        return index >= 0 && index < all.size() ? all[index] : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
-    }
+    explicit BoardInterface(QWidget *board) : ListedChildren(board, QAccessible::Window) {}
 
 private:
-    QList<QAccessibleInterface *> children() const
+    QList<QAccessibleInterface *> children() const override
     {
         QList<QWidget *> widgets;
         for (QWidget *w : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -88,26 +110,18 @@ private:
     }
 };
 
-class RowInterface : public QAccessibleWidget, public ReadOnlyText
+class RowInterface : public ReadOnlyText<ListedChildren>
 {
 public:
-    explicit RowInterface(QWidget *row) : QAccessibleWidget(row, QAccessible::Grouping) {}
-
-    void *interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit RowInterface(QWidget *row) : ReadOnlyText(row, QAccessible::Grouping) {}
 
     // The row read as the expression it holds.
     QString shownText() const override
     {
         std::vector<keyboard::TileView> views;
         for (const Tile *t : tiles())
-            views.push_back({t->Left(), t->Top(), t->Caption()});
-        return spoken::rowText(views, row()->y() == twips::toPx(geometry::LowerRowTop) ? geometry::Row::Lower
-                                                                                       : geometry::Row::Upper);
+            views.push_back(t->view());
+        return spoken::rowText(views, row()->which());
     }
     QString text(QAccessible::Text t) const override
     {
@@ -115,38 +129,20 @@ public:
     }
     using ReadOnlyText::text;
     // Character k stands in slot k.
-    QRect characterRect(int offset) const override
-    {
-        const int side = twips::toPx(geometry::TileWidth);
-        return QRect(widget()->mapToGlobal(QPoint(offset * side, 0)), QSize(side, side));
-    }
-
-    int childCount() const override { return int(children().size()); }
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QAccessibleInterface *> all = children();
-        return index >= 0 && index < all.size() ? all[index] : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return int(children().indexOf(const_cast<QAccessibleInterface *>(child)));
-    }
+    QRect characterRect(int offset) const override { return row()->slotRect(offset); }
 
 private:
     TileRow *row() const { return static_cast<TileRow *>(widget()); }
 
-    // The shown tiles standing at this row's top, left to right.
-    QList<Tile *> tiles() const
+    // The board's shown tiles in this row, left to right; none once the
+    // board is being destroyed.
+    std::vector<Tile *> tiles() const
     {
-        QList<Tile *> all;
-        for (Tile *t : widget()->parentWidget()->findChildren<Tile *>(Qt::FindDirectChildrenOnly))
-            if (!t->isHidden() && t->y() == widget()->y())
-                all << t;
-        std::sort(all.begin(), all.end(), [](Tile *a, Tile *b) { return a->Left() < b->Left(); });
-        return all;
+        const auto *b = qobject_cast<const board *>(widget()->parentWidget());
+        return b ? b->tilesIn(row()->which()) : std::vector<Tile *>();
     }
     // Its tiles, then the target if it lies here.
-    QList<QAccessibleInterface *> children() const
+    QList<QAccessibleInterface *> children() const override
     {
         QList<QAccessibleInterface *> all;
         for (Tile *t : tiles())
@@ -168,7 +164,7 @@ public:
         if (t == QAccessible::Name)
             return tile()->Caption();
         if (t == QAccessible::Description)
-            return spoken::place(keyboard::placeOf({tile()->Left(), tile()->Top(), tile()->Caption()}));
+            return spoken::place(tile()->place());
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
@@ -181,9 +177,8 @@ public:
     }
     QAccessibleInterface *parent() const override
     {
-        for (TileRow *row : TileRow::of(widget()->parentWidget()))
-            if (row->y() == widget()->y())
-                return QAccessible::queryAccessibleInterface(row);
+        if (TileRow *row = TileRow::of(widget()->parentWidget(), geometry::rowOfTop(tile()->Top())))
+            return QAccessible::queryAccessibleInterface(row);
         return QAccessibleWidget::parent();
     }
 
@@ -191,17 +186,11 @@ private:
     Tile *tile() const { return static_cast<Tile *>(widget()); }
 };
 
-class ClockInterface : public QAccessibleWidget, public ReadOnlyText
+class ClockInterface : public ReadOnlyText<QAccessibleWidget>
 {
 public:
-    explicit ClockInterface(QWidget *clock) : QAccessibleWidget(clock, QAccessible::StaticText) {}
+    explicit ClockInterface(QWidget *clock) : ReadOnlyText(clock, QAccessible::StaticText) {}
 
-    void *interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
     // Read when asked, never announced: the label sends no change, as its
     // name is set. A screen reader keeps a name it has read but not a text,
     // so the text says the same to be heard with the current time.

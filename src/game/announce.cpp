@@ -1,56 +1,31 @@
 #include "game/announce.h"
 
+#include "app/assistive.h"
 #include "app/twips.h"
 #include "game/rules/geometry.h"
 #include "game/rules/spoken.h"
 #include "game/tile.h"
 
-#include <QPointer>
-
 namespace {
 
-void send(QAccessibleInterface *iface, QAccessible::Event type)
-{
-    if (!iface)
-        return;
-    QAccessibleEvent event(iface, type);
-    QAccessible::updateAccessibility(&event);
-}
-
-void send(QObject *object, QAccessible::Event type)
-{
-    QAccessibleEvent event(object, type);
-    QAccessible::updateAccessibility(&event);
-}
+using assistive::send;
 
 // A slot of a row as the target of a lifted tile: it exists for assistive
 // technology only, and has the screen reader's focus while it is the target.
-class PlaceInterface : public QAccessibleInterface
+class PlaceInterface : public assistive::Widgetless
 {
 public:
-    PlaceInterface(TileRow *row, int slot) : row_(row), slot_(slot) {}
+    PlaceInterface(TileRow *row, int slot) : Widgetless(row), slot_(slot) {}
 
-    bool isValid() const override { return row_; }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return row_ ? row_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(row_.data()); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        if (t != QAccessible::Name || !row_)
+        if (t != QAccessible::Name || !row())
             return {};
-        return isTarget() ? row_->targetName() : spoken::place({rowOf(), slot_});
+        return isTarget() ? row()->targetName() : spoken::place({row()->which(), slot_});
     }
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
-        if (!row_)
-            return {};
-        const int side = twips::toPx(geometry::TileWidth);
-        return QRect(row_->mapToGlobal(QPoint(slot_ * side, 0)), QSize(side, side));
+        return row() ? row()->slotRect(slot_) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Indicator; }
     QAccessible::State state() const override
@@ -63,24 +38,20 @@ public:
     }
 
 private:
-    bool isTarget() const { return row_ && row_->targetSlot() == slot_; }
-    geometry::Row rowOf() const
-    {
-        return row_->y() == twips::toPx(geometry::LowerRowTop) ? geometry::Row::Lower : geometry::Row::Upper;
-    }
+    TileRow *row() const { return static_cast<TileRow *>(owner()); }
+    bool isTarget() const { return row() && row()->targetSlot() == slot_; }
 
-    QPointer<TileRow> row_;
     int slot_;
 };
 
 } // namespace
 
-TileRow::TileRow(QWidget *board, const QString &name, int top) : QWidget(board)
+TileRow::TileRow(QWidget *board, const QString &name, geometry::Row which) : QWidget(board), which_(which)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(name);
     const int right = geometry::slotLeft(geometry::MaxTiles);
-    setGeometry(twips::toPx(geometry::FirstSlotLeft), twips::toPx(top),
+    setGeometry(twips::toPx(geometry::FirstSlotLeft), twips::toPx(geometry::rowTop(which)),
                 twips::toPx(right - geometry::FirstSlotLeft), twips::toPx(geometry::TileWidth));
     lower();
 }
@@ -89,6 +60,12 @@ TileRow::~TileRow()
 {
     for (const auto &[slot, id] : places_)
         QAccessible::deleteAccessibleInterface(id);
+}
+
+QRect TileRow::slotRect(int slot) const
+{
+    const int side = twips::toPx(geometry::TileWidth);
+    return QRect(mapToGlobal(QPoint(slot * side, 0)), QSize(side, side));
 }
 
 void TileRow::setTarget(int slot, const QString &name)
@@ -106,6 +83,14 @@ QAccessibleInterface *TileRow::place(int slot)
 }
 
 QList<TileRow *> TileRow::of(const QWidget *board) { return board->findChildren<TileRow *>(Qt::FindDirectChildrenOnly); }
+
+TileRow *TileRow::of(const QWidget *board, geometry::Row which)
+{
+    for (TileRow *row : of(board))
+        if (row->which() == which)
+            return row;
+    return nullptr;
+}
 
 namespace boardaccess {
 

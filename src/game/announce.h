@@ -3,6 +3,8 @@
 // that takes the screen reader's focus, so that every move of it is heard; a
 // tile that changes rows is told as leaving the one and joining the other.
 
+#include "game/rules/geometry.h"
+
 #include <QAccessible>
 #include <QWidget>
 #include <map>
@@ -16,9 +18,15 @@ class TileRow : public QWidget
 {
     Q_OBJECT
 public:
-    TileRow(QWidget *board, const QString &name, int top);
+    TileRow(QWidget *board, const QString &name, geometry::Row which);
     ~TileRow() override;
     static QList<TileRow *> of(const QWidget *board);
+    // The board's band of a row.
+    static TileRow *of(const QWidget *board, geometry::Row which);
+
+    geometry::Row which() const { return which_; }
+    // Where slot `slot` of the row lies on the screen.
+    QRect slotRect(int slot) const;
 
     int targetSlot() const { return targetSlot_; } // -1: none here
     QString targetName() const { return targetName_; }
@@ -29,6 +37,7 @@ public:
     QAccessibleInterface *place(int slot);
 
 private:
+    geometry::Row which_;
     int targetSlot_ = -1;
     QString targetName_;
     std::map<int, QAccessible::Id> places_;

@@ -39,9 +39,20 @@ board::board() : Form(Id)
     setFixedClientTw(8775, 4455);
     setAcceptDrops(true);
     boardaccess::install();
-    // Beneath the tiles, created first.
-    new TileRow(this, QStringLiteral("Induló kifejezés"), UpperRowTop);
-    new TileRow(this, QStringLiteral("Kész kifejezés"), LowerRowTop);
+    // Made in this order, each above the one before: the rows beneath the
+    // tiles, the lift's marker above everything.
+    makeRowsAndFirstTile();
+    makeCommands();
+    makeHeadingsAndClock();
+    keys_ = new KeyPlay(this);
+    startClock();
+    addMenuCommands();
+}
+
+void board::makeRowsAndFirstTile()
+{
+    new TileRow(this, QStringLiteral("Induló kifejezés"), Row::Upper);
+    new TileRow(this, QStringLiteral("Kész kifejezés"), Row::Lower);
 
     auto *tile0 = new Tile(this);
     tile0->setCaption(QStringLiteral("A"));
@@ -49,14 +60,26 @@ board::board() : Form(Id)
     tile0->Move(FirstSlotLeft, UpperRowTop);
     tile0->installEventFilter(this);
     Command1[0] = tile0;
+}
 
+void board::makeCommands()
+{
     Command2 = controls::button(this, QStringLiteral("Kilépés"), 7560, 3840, 1095, 375);
     Command3 = controls::button(this, QStringLiteral("Új játék"), 120, 3840, 1095, 375);
     Command4 = controls::button(this, QStringLiteral("Szójegyzékbe felvesz"), 5520, 3840, 1815, 375);
     Command5 = controls::button(this, QStringLiteral("Ismét"), 1440, 3840, 1215, 375);
     Command6 = controls::button(this, QStringLiteral("Permutátor"), 3600, 3840, 1215, 375);
-    setTabOrder({tile0, Command2, Command3, Command4, Command5, Command6});
+    setTabOrder({Command1[0], Command2, Command3, Command4, Command5, Command6});
 
+    connect(Command2, &QPushButton::clicked, this, &board::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &board::Command6_Click);
+}
+
+void board::makeHeadingsAndClock()
+{
     Label1 = controls::label(this, QStringLiteral("Induló kifejezés:"), 240, 240, 1815, 255);
     Label2 = controls::label(this, QStringLiteral("Kész kifejezés:"), 240, 1800, 1815, 255);
     for (QLabel *heading : {Label1, Label2}) {
@@ -72,22 +95,20 @@ board::board() : Form(Id)
     Label3->setToolTip(QStringLiteral("Játékidő"));
     controls::setBackColor(Label3, QColor(192, 192, 0));
     controls::setForeColor(Label3, syscolour::menuText());
+}
 
-    keys_ = new KeyPlay(this);
-
+void board::startClock()
+{
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &board::Timer1_Timer);
     Timer1->start();
+}
 
-    connect(Command2, &QPushButton::clicked, this, &board::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &board::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &board::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &board::Command6_Click);
-
-    // The finder and the shuffle: on the context menu (right click, the Menu
-    // key) and on keys of their own.
+// The finder and the shuffle: on the context menu (right click, the Menu
+// key) and on keys of their own.
+void board::addMenuCommands()
+{
     setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *find = new QAction(QStringLiteral("Anagrammakereső"), this);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -141,6 +162,21 @@ void board::unloadTile(int index)
     delete std::exchange(Command1[index], nullptr);
 }
 
+std::vector<Tile *> board::tilesIn(Row row) const
+{
+    std::vector<Tile *> tiles;
+    for (Tile *t : Command1)
+        if (t && !t->isHidden() && t->Top() == rowTop(row))
+            tiles.push_back(t);
+    std::stable_sort(tiles.begin(), tiles.end(), [](const Tile *a, const Tile *b) { return a->Left() < b->Left(); });
+    return tiles;
+}
+
+int board::indexOf(const Tile *tile) const
+{
+    return int(std::find(Command1.begin(), Command1.end(), tile) - Command1.begin());
+}
+
 WindowState board::dropWindowState() const
 {
     if (isMinimized())
@@ -167,43 +203,25 @@ void board::LayOut()
         return;
     QScopedValueRollback guard(layingOut_, true);
 
-    board &b = *this;
     // 1. A sizable border: lift the fixed size.
-    b.setMinimumSize(0, 0);
-    b.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // 2. Maximised. Under a window manager the new size arrives later as a
     // resize event, which lays the board out again with the real size.
-    const bool requested = !b.isMaximized() || b.isMinimized();
+    const bool requested = !isMaximized() || isMinimized();
     if (requested)
-        b.setWindowState((b.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 
-    const QRect screen = b.screen()->geometry();
-    const int SW = screen.width() * twips::PerPixel;
-    const int SH = screen.height() * twips::PerPixel;
+    const QRect whole = screen()->geometry();
     // The window system applies the new state later; until then the client
     // area is still the design size, so take the one it is about to get.
-    const QSize client = requested && b.isVisible() ? maximisedClientSize(b) : b.size();
-    const int W = client.width() * twips::PerPixel;
-    const int H = client.height() * twips::PerPixel;
+    const QSize client = requested && isVisible() ? maximisedClientSize(*this) : size();
 
     // 3. Frame lines to the edges of the screen.
-    b.Line1.X2 = b.Line2.X2 = b.Line3.X2 = b.Line4.X2 = SW - 150;
-    b.Line5.X2 = b.Line6.X2 = SW - 50;
-    b.Line8.X2 = SW - 150;
-    b.Line7.X1 = b.Line7.X2 = SW - 50;
-    b.Line7.Y2 = SH - 50;
-    b.Line8.Y1 = b.Line8.Y2 = SH - 50;
-    b.Line10.Y2 = SH - 150;
-
+    stretchFrameLines(whole.width() * twips::PerPixel, whole.height() * twips::PerPixel);
     // 4. Buttons and clock to the edges of the client area.
-    twips::setLeft(b.Command2, W - 1250);
-    twips::setLeft(b.Command4, W - 3250);
-    constexpr int Command6Width = 1215;
-    twips::setLeft(b.Command6, W / 2 - Command6Width / 2);
-    twips::setLeft(b.Label3, W - 1400);
-    for (QPushButton *button : {b.Command2, b.Command3, b.Command4, b.Command5, b.Command6})
-        twips::setTop(button, H - 1500);
-    b.update();
+    moveCommandsToEdges(client.width() * twips::PerPixel, client.height() * twips::PerPixel);
+    update();
 
     // 5. The border would be fixed again here; fixing the size of a window
     // the window manager is still maximising would stop it, and a
@@ -211,6 +229,28 @@ void board::LayOut()
 
     // 6.
     seged::state.LayoutSuspended = false;
+}
+
+void board::stretchFrameLines(int SW, int SH)
+{
+    Line1.X2 = Line2.X2 = Line3.X2 = Line4.X2 = SW - 150;
+    Line5.X2 = Line6.X2 = SW - 50;
+    Line8.X2 = SW - 150;
+    Line7.X1 = Line7.X2 = SW - 50;
+    Line7.Y2 = SH - 50;
+    Line8.Y1 = Line8.Y2 = SH - 50;
+    Line10.Y2 = SH - 150;
+}
+
+void board::moveCommandsToEdges(int W, int H)
+{
+    twips::setLeft(Command2, W - 1250);
+    twips::setLeft(Command4, W - 3250);
+    constexpr int Command6Width = 1215;
+    twips::setLeft(Command6, W / 2 - Command6Width / 2);
+    twips::setLeft(Label3, W - 1400);
+    for (QPushButton *button : {Command2, Command3, Command4, Command5, Command6})
+        twips::setTop(button, H - 1500);
 }
 
 void board::Form_Resize()
@@ -275,12 +315,8 @@ void board::shuffleUpperRow()
     if (!isEnabled())
         return;
     keys_->putBack();
-    // The upper row's tiles, left to right, trade places; the same slots stay taken.
-    std::vector<Tile *> upper;
-    for (Tile *t : Command1)
-        if (t && !t->isHidden() && t->Top() == UpperRowTop)
-            upper.push_back(t);
-    std::sort(upper.begin(), upper.end(), [](const Tile *a, const Tile *b) { return a->Left() < b->Left(); });
+    // The upper row's tiles trade places; the same slots stay taken.
+    const std::vector<Tile *> upper = tilesIn(Row::Upper);
     QStringList letters;
     std::vector<int> lefts;
     for (const Tile *t : upper) {
@@ -354,7 +390,7 @@ void board::keyPressEvent(QKeyEvent *event)
 
 void board::startDrag(Tile *tile, const QPoint &hotSpot)
 {
-    const int index = int(std::find(Command1.begin(), Command1.end(), tile) - Command1.begin());
+    const int index = indexOf(tile);
     if (index >= MaxTiles)
         return;
     auto *drag = new QDrag(tile);

@@ -7,6 +7,7 @@
 #include "game/tile.h"
 
 #include <array>
+#include <vector>
 
 class KeyPlay;
 class QLabel;
@@ -48,6 +49,11 @@ public:
     Tile *loadTile(int index);
     // Removes tile `index` (never tile 0) if it exists.
     void unloadTile(int index);
+
+    // The shown tiles standing in a row, left to right.
+    std::vector<Tile *> tilesIn(geometry::Row row) const;
+    // The tile's index in Command1; MaxTiles for a tile not there.
+    int indexOf(const Tile *tile) const;
 
     // The window state as the drop rule sees it.
     geometry::WindowState dropWindowState() const;
@@ -94,6 +100,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The pieces of the window, made by the constructor in this order.
+    void makeRowsAndFirstTile();
+    void makeCommands();
+    void makeHeadingsAndClock();
+    void startClock();
+    void addMenuCommands();
+
+    // The pieces of LayOut: the frame lines to the edges of a screen of
+    // SW x SH, the commands and the clock to those of a client area of
+    // W x H, all in twips.
+    void stretchFrameLines(int SW, int SH);
+    void moveCommandsToEdges(int W, int H);
+
     void startDrag(Tile *tile, const QPoint &hotSpot);
     // The tile a drag carries, if it is one of this board's.
     Tile *draggedTile(const QDropEvent *event) const;

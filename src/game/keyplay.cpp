@@ -1,7 +1,6 @@
 #include "game/keyplay.h"
 
 #include "app/notice.h"
-#include "app/twips.h"
 #include "game/announce.h"
 #include "game/board.h"
 #include "game/rules/spoken.h"
@@ -9,7 +8,7 @@
 #include "game/tile.h"
 
 #include <QKeyEvent>
-#include <algorithm>
+#include <optional>
 
 using namespace geometry;
 using keyboard::Slot;
@@ -20,71 +19,101 @@ KeyPlay::KeyPlay(board *b)
 {
 }
 
+// Keys with Ctrl, Alt or Meta belong to the board's commands.
+static bool plain(const QKeyEvent *key)
+{
+    return !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+static std::optional<Step> stepOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return Step::Left;
+    case Qt::Key_Right:
+        return Step::Right;
+    case Qt::Key_Up:
+        return Step::Up;
+    case Qt::Key_Down:
+        return Step::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool KeyPlay::tileKey(Tile *tile, const QKeyEvent *key)
 {
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    if (!plain(key))
         return false;
-    const bool isLifted = tile == lifted_;
     switch (key->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // A held key would put the tile down and lift it again in turn.
-        if (key->isAutoRepeat())
-            return true;
-        notice_->hide();
-        if (isLifted)
-            putDown();
-        else
-            lift(tile);
+        if (!key->isAutoRepeat())
+            liftOrPutDown(tile);
         return true;
     case Qt::Key_Escape:
-        notice_->hide();
-        if (Tile *back = lifted_) {
-            putBack();
-            boardaccess::focus(back); // heard back in its place
-        } else {
-            say(spoken::nothingLifted());
-        }
+        escape();
         return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        const Step step = key->key() == Qt::Key_Left    ? Step::Left
-                          : key->key() == Qt::Key_Right ? Step::Right
-                          : key->key() == Qt::Key_Up    ? Step::Up
-                                                        : Step::Down;
-        notice_->hide();
-        if (isLifted) {
-            moveMarker(step);
-            return true;
-        }
-        const auto &tiles = board_->Command1;
-        const int index = int(std::find(tiles.begin(), tiles.end(), tile) - tiles.begin());
-        if (const auto next = keyboard::neighbour(tileViews(), index, step)) {
-            tiles[*next]->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-        // Nowhere to go: said, as the key would otherwise go unanswered.
-        const Row here = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()}).row;
-        if (step == Step::Left || step == Step::Right)
-            say(spoken::rowEdge());
-        else if ((step == Step::Up) == (here == Row::Upper))
-            say(spoken::alreadyIn(here));
-        else
-            say(spoken::rowEmpty(here == Row::Upper ? Row::Lower : Row::Upper));
-        return true;
-    }
     default:
-        break;
+        if (const auto step = stepOf(key->key())) {
+            arrow(tile, *step);
+            return true;
+        }
+        return false;
     }
-    return false;
+}
+
+void KeyPlay::liftOrPutDown(Tile *tile)
+{
+    notice_->hide();
+    if (tile == lifted_)
+        putDown();
+    else
+        lift(tile);
+}
+
+void KeyPlay::escape()
+{
+    notice_->hide();
+    if (Tile *back = lifted_) {
+        putBack();
+        boardaccess::focus(back); // heard back in its place
+    } else {
+        say(spoken::nothingLifted());
+    }
+}
+
+// A lifted tile's arrow moves its target; any other tile's moves the focus.
+void KeyPlay::arrow(Tile *tile, Step step)
+{
+    notice_->hide();
+    if (tile == lifted_)
+        moveMarker(step);
+    else
+        focusNeighbour(tile, step);
+}
+
+void KeyPlay::focusNeighbour(Tile *tile, Step step)
+{
+    if (const auto next = keyboard::neighbour(tileViews(), board_->indexOf(tile), step)) {
+        board_->Command1[*next]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // Nowhere to go: said, as the key would otherwise go unanswered.
+    const Row here = tile->place().row;
+    if (step == Step::Left || step == Step::Right)
+        say(spoken::rowEdge());
+    else if ((step == Step::Up) == (here == Row::Upper))
+        say(spoken::alreadyIn(here));
+    else
+        say(spoken::rowEmpty(here == Row::Upper ? Row::Lower : Row::Upper));
 }
 
 bool KeyPlay::boardKey(const QKeyEvent *key)
 {
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    if (!plain(key))
         return false;
     if (key->key() == Qt::Key_Backspace) {
         takeBackLast();
@@ -111,14 +140,14 @@ void KeyPlay::lift(Tile *tile)
     lifted_ = tile;
     tile->setLifted(true);
     // The marker starts on the tile's own slot.
-    marker_ = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    marker_ = tile->place();
     showTarget();
 }
 
 void KeyPlay::putDown()
 {
     Tile *tile = lifted_;
-    const Slot own = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
+    const Slot own = tile->place();
     if (moveByKey(tile, marker_)) {
         putBack();
         boardaccess::focus(tile);
@@ -147,8 +176,8 @@ void KeyPlay::showTarget()
 {
     targetMarker_->frame(slotLeft(marker_.slot), rowTop(marker_.row));
     const Tile *tile = lifted_;
-    const Slot own = keyboard::placeOf({tile->Left(), tile->Top(), tile->Caption()});
-    boardaccess::target(row(marker_.row), marker_.slot, spoken::target(tile->Caption(), own, marker_, tileViews()));
+    const Slot own = tile->place();
+    boardaccess::target(TileRow::of(board_, marker_.row), marker_.slot, spoken::target(tile->Caption(), own, marker_, tileViews()));
 }
 
 void KeyPlay::putBack()
@@ -176,34 +205,33 @@ void KeyPlay::typeText(const QString &text)
     notice_->hide();
     // A composed letter may come as base letter and combining accent.
     for (const char32_t ch : text.normalized(QString::NormalizationForm_C).toUcs4()) {
-        const auto tile = keyboard::tileForLetter(tileViews(), ch);
-        const auto slot = keyboard::leftmostFree(seged::state, Row::Lower, board_->dropWindowState());
-        if (!tile) {
+        if (const auto tile = keyboard::tileForLetter(tileViews(), ch))
+            moveToFree(*tile, Row::Lower);
+        else
             say(spoken::noTileFor(ch));
-        } else if (!slot) {
-            say(spoken::noFreeSlot(Row::Lower));
-        } else {
-            putBack();
-            if (moveByKey(board_->Command1[*tile], {Row::Lower, *slot}))
-                boardaccess::focus(board_->Command1[*tile]);
-        }
     }
 }
 
 void KeyPlay::takeBackLast()
 {
     notice_->hide();
-    const auto tile = keyboard::rightmostLower(tileViews());
-    const auto slot = keyboard::leftmostFree(seged::state, Row::Upper, board_->dropWindowState());
-    if (!tile) {
+    if (const auto tile = keyboard::rightmostLower(tileViews()))
+        moveToFree(*tile, Row::Upper);
+    else
         say(spoken::rowEmpty(Row::Lower));
-    } else if (!slot) {
-        say(spoken::noFreeSlot(Row::Upper));
-    } else {
-        putBack();
-        if (moveByKey(board_->Command1[*tile], {Row::Upper, *slot}))
-            boardaccess::focus(board_->Command1[*tile]);
+}
+
+void KeyPlay::moveToFree(int index, Row row)
+{
+    const auto slot = keyboard::leftmostFree(seged::state, row, board_->dropWindowState());
+    if (!slot) {
+        say(spoken::noFreeSlot(row));
+        return;
     }
+    putBack();
+    Tile *tile = board_->Command1[size_t(index)];
+    if (moveByKey(tile, {row, *slot}))
+        boardaccess::focus(tile);
 }
 
 std::vector<keyboard::TileView> KeyPlay::tileViews() const
@@ -212,16 +240,8 @@ std::vector<keyboard::TileView> KeyPlay::tileViews() const
     for (const Tile *t : board_->Command1) {
         if (!t)
             break;
-        views.push_back({t->Left(), t->Top(), t->Caption()});
+        views.push_back(t->view());
     }
     return views;
 }
 
-TileRow *KeyPlay::row(Row which) const
-{
-    const int y = twips::toPx(rowTop(which));
-    for (TileRow *r : board_->findChildren<TileRow *>(Qt::FindDirectChildrenOnly))
-        if (r->y() == y)
-            return r;
-    return nullptr;
-}

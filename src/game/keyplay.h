@@ -15,7 +15,6 @@ class Notice;
 class QKeyEvent;
 class TargetMarker;
 class Tile;
-class TileRow;
 
 class KeyPlay : public QObject
 {
@@ -39,9 +38,13 @@ public:
     void say(const QString &text);
     QString upperRowText() const;
 
-    Tile *lifted() const { return lifted_; }
-
 private:
+    // What the keys on a tile do.
+    void liftOrPutDown(Tile *tile);
+    void escape();
+    void arrow(Tile *tile, keyboard::Step step);
+    void focusNeighbour(Tile *tile, keyboard::Step step);
+
     void lift(Tile *tile);
     void putDown();
     void moveMarker(keyboard::Step step);
@@ -50,9 +53,10 @@ private:
     // brings the rightmost lower tile back up.
     void typeText(const QString &text);
     void takeBackLast();
+    // Moves tile `index` to the leftmost free slot of the row, or says why not.
+    void moveToFree(int index, geometry::Row row);
     bool moveByKey(Tile *tile, keyboard::Slot to);
     std::vector<keyboard::TileView> tileViews() const;
-    TileRow *row(geometry::Row which) const;
 
     board *board_;
     QPointer<Tile> lifted_;

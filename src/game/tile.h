@@ -3,6 +3,8 @@
 // its back colour (the colour of its row). Tiles are passive; the board
 // starts their drags, moves them from the keyboard and decides every drop.
 
+#include "game/rules/keyboard.h"
+
 #include <QMimeData>
 #include <QPushButton>
 #include <optional>
@@ -20,6 +22,10 @@ public:
 
     QString Caption() const { return text(); }
     void setCaption(const QString &caption) { setText(caption); }
+
+    // The tile as the rules of keyboard play see it, and its place.
+    keyboard::TileView view() const { return {left_, top_, Caption()}; }
+    keyboard::Slot place() const { return keyboard::placeOf(view()); }
 
     QColor BackColor() const { return back_; }
     void setBackColor(const QColor &colour);

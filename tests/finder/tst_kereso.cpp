@@ -152,22 +152,6 @@ private slots:
         QVERIFY(b.isVisible());
     }
 
-    void shuffleKeepsTheSlots() {
-        board &b = play("abcdefg");
-        b.activateWindow(); // its keys work in the active window
-        QVERIFY(QTest::qWaitForWindowActive(&b));
-        QVERIFY(sendTileDrop(&b, 3, pxAt(250, 2500)));
-        const QString before = boardState(b);
-        QTest::keyClick(b.Command1[0], Qt::Key_K, Qt::ControlModifier);
-        const QString after = boardState(b);
-        QVERIFY(after != before);
-        QCOMPARE(after.section(" | ", 1), before.section(" | ", 1)); // the same slots taken
-        QStringList lettersBefore = before.section(" | ", 0, 0).split("; "), lettersAfter = after.section(" | ", 0, 0).split("; ");
-        QCOMPARE(lettersAfter[3], lettersBefore[3]); // the lower tile stays
-        auto letters = [](QStringList tiles) { for (QString &t : tiles) t = t.left(1); tiles.sort(); return tiles; };
-        QCOMPARE(letters(lettersAfter), letters(lettersBefore));
-    }
-
     // A search no one would wait for: the board's events are served while it runs, and closing the finder stops it.
     void searchesOffTheBoardsThread() {
         QStringList words;

@@ -370,6 +370,30 @@ private slots:
             QVERIFY2(!log->events.join(';').contains("Label"), qPrintable(log->events.join(';')));
     }
 
+    // "Betűk keverése" (Ctrl+K): the upper row's tiles trade the slots they stand in, a gap stays a gap, the lower
+    // row stays, and the new order is said.
+    void shuffle()
+    {
+        board &b = play(QStringLiteral("abcdefg"));
+        b.activateWindow(); // its keys work in the active window
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        QVERIFY(dropAt(3, 250, 2500));
+        const QString before = rowsRead(b);
+        std::optional<testsupport::A11yLog> log;
+        if (testsupport::A11yLog::available())
+            log.emplace();
+        QTest::keyClick(b.Command1[0], Qt::Key_K, Qt::ControlModifier);
+        const QString after = rowsRead(b);
+        QCOMPARE(after.section('|', 1), QStringLiteral("D"));
+        QString upper = after.section('|', 0, 0);
+        QVERIFY2(upper != before.section('|', 0, 0), qPrintable(upper));
+        QCOMPARE(upper.indexOf(u' '), 3);
+        if (log)
+            QCOMPARE(log->said, QStringList{"notice: Összekeverve: " + upper});
+        std::sort(upper.begin(), upper.end());
+        QCOMPARE(upper, QStringLiteral(" ABCEFG"));
+    }
+
     void onlyAnEnabledBoardStartsDrags_data()
     {
         QTest::addColumn<QString>("next"); // the text of the next "Mehet"
@@ -388,14 +412,27 @@ private slots:
         QTest::mouseRelease(b.Command1[0], Qt::LeftButton, {}, QPoint(5, 5));
     }
 
+    // A long game fills the screen: the commands keep clear of the lower row from the first pass on, before the
+    // maximised size arrives, then stand inside the window with the clock, none over another; the last slot takes a tile.
     void longGameLayout()
     {
         board &b = play(QStringLiteral("abcdefghijklmnopqrstuvw"));
-        // Already the first pass, before the maximised size arrives, keeps the buttons off the lower row.
-        for (QPushButton *button : {b.Command2, b.Command3, b.Command4, b.Command5, b.Command6})
-            QCOMPARE(button->y(), twips::toPx(1024 * 15 - 1500));
+        const QList<QWidget *> commands{b.Command2, b.Command3, b.Command4, b.Command5, b.Command6};
+        const int lowerRowBottom = twips::toPx(geometry::LowerRowTop + geometry::TileWidth);
+        const auto apart = [](const QList<QWidget *> &controls) {
+            for (const QWidget *c : controls)
+                for (const QWidget *d : controls)
+                    if (c != d && c->geometry().intersects(d->geometry()))
+                        return c->property("text").toString() + " over " + d->property("text").toString();
+            return QString();
+        };
+        for (const QWidget *command : commands)
+            QVERIFY2(command->y() >= lowerRowBottom, qPrintable(command->property("text").toString()));
+        QCOMPARE(apart(commands), QString());
         QTRY_COMPARE(b.size(), QSize(1280, 1024));
-        QCOMPARE(b.Command2->x(), twips::toPx(1280 * 15 - 1250));
+        for (const QWidget *control : commands + QList<QWidget *>{b.Label3})
+            QVERIFY2(b.rect().contains(control->geometry()), qPrintable(control->property("text").toString()));
+        QCOMPARE(apart(commands + QList<QWidget *>{b.Label3}), QString());
         QVERIFY(dropAt(22, 11384, 2500));
     }
 };

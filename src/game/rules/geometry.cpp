@@ -26,6 +26,8 @@ Row rowAt(double y)
 
 int rowTop(Row row) { return row == Row::Lower ? LowerRowTop : UpperRowTop; }
 
+Row rowOfTop(int top) { return top == LowerRowTop ? Row::Lower : Row::Upper; }
+
 int usableSlots(WindowState state)
 {
     switch (state) {

@@ -35,6 +35,10 @@ Row rowAt(double y);
 // Top of the tiles of a row.
 int rowTop(Row row);
 
+// The row of a tile standing at this top: the lower row's top names the
+// lower row, any other the upper.
+Row rowOfTop(int top);
+
 // How many slots of a row can take a tile in the given window state.
 int usableSlots(WindowState state);
 

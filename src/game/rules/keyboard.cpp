@@ -11,9 +11,7 @@ namespace keyboard {
 
 using geometry::Row;
 
-static Row rowOf(int top) { return top == geometry::LowerRowTop ? Row::Lower : Row::Upper; }
-
-Slot placeOf(const TileView &tile) { return {rowOf(tile.top), int(geometry::slotOf(tile.left))}; }
+Slot placeOf(const TileView &tile) { return {geometry::rowOfTop(tile.top), int(geometry::slotOf(tile.left))}; }
 
 Slot moveMarker(Slot marker, Step step, geometry::WindowState window)
 {
@@ -48,7 +46,7 @@ std::optional<int> tileForLetter(const std::vector<TileView> &tiles, char32_t le
     for (int i = 0; i < int(tiles.size()); ++i) {
         const TileView &t = tiles[size_t(i)];
         const QList<uint> bears = t.caption.toUcs4();
-        if (rowOf(t.top) != Row::Upper || bears.size() != 1 || letters::upper(bears[0]) != wanted)
+        if (geometry::rowOfTop(t.top) != Row::Upper || bears.size() != 1 || letters::upper(bears[0]) != wanted)
             continue;
         if (!found || t.left < tiles[size_t(*found)].left)
             found = i;
@@ -60,7 +58,7 @@ std::optional<int> rightmostLower(const std::vector<TileView> &tiles)
 {
     std::optional<int> found;
     for (int i = 0; i < int(tiles.size()); ++i)
-        if (rowOf(tiles[size_t(i)].top) == Row::Lower && (!found || tiles[size_t(i)].left > tiles[size_t(*found)].left))
+        if (geometry::rowOfTop(tiles[size_t(i)].top) == Row::Lower && (!found || tiles[size_t(i)].left > tiles[size_t(*found)].left))
             found = i;
     return found;
 }

@@ -16,7 +16,6 @@ public:
     constexpr Bool16() = default;
     constexpr Bool16(bool b) : raw_(b ? -1 : 0) {}
     constexpr operator bool() const { return raw_ != 0; }
-    constexpr int16_t raw() const { return raw_; }
 
 private:
     int16_t raw_ = 0;
@@ -40,7 +39,6 @@ struct GameState
     int16_t DragFromTop = 0;
     Bool16 LayoutSuspended;
     Bool16 CharAccepted;
-    QString ListLine;
     double ElapsedMinutes = 0;
     double ElapsedSeconds = 0;
 };
