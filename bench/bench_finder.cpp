@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finder's engine on the game's own word list, raced against the anagram
 // tools Debian ships on the same words: `an` (which folds accents by design)
 // and `wordplay` (which only takes unaccented letters, so it gets a folded

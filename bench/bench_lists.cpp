@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long own list (32,767 entries): load into the list control with the
 // window on screen, clear it, save it. The load targets are relative to the
 // bare read and decode of the same file, measured in the same run, so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The permutator's whole run for a 7-character text: generate, format 5040
 // lines, fill the results box and paint it.
 

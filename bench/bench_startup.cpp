@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up cost of the game against a minimal Qt Widgets window, measured
 // side by side in one run on the same X server: time from process start to
 // the first picture on screen, and peak resident memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resident memory over many openings and closings of the windows that are
 // unloaded and loaded again from the board: the permutator, and the anagram
 // finder with its word list. Every step runs from the event loop, as a click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up cost: the least a Qt Widgets program does to
 // show a window of the splash's size and colour.
 

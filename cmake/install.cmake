@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` lays out under the prefix, and the Debian package
 # that CPack makes of it (scripts/package).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/run, scripts/test and scripts/bench: install what is
 # missing, then configure and build one build tree.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the windows meet. No window knows another: each asks for what it
 // needs through its signals, and here those requests are connected to the
 // windows that answer them, each window as it is loaded.

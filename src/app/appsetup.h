@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every run of the game's windows needs, the program's own and those
 // of the tests and benchmarks alike.

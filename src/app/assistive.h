@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the windows tell assistive technology beyond what Qt's widgets tell:
 // events of their own, and objects that stand for no widget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Making the windows' controls the same way everywhere: placed in twips,
 // coloured through their palette.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's fonts. The design names Windows fonts; Debian has their
 // metric-compatible Liberation twins, which also carry Ő and Ű.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's windows. Each is a single instance, created on first
 // use (its Form_Load runs then), afterwards shown and hidden, unloaded by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A straight line of width 1 drawn on a window or frame, in twips of its
 // client area, as the design draws its separators and frame edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cursor files (.cur). Qt reads their picture but not their hotspot, so a
 // cursor would point from its centre; the hotspot is read here.

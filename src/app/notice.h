@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window says to a screen reader without moving the focus: one
 // message at a time, shown as a notification, which Orca speaks as it comes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program-wide services: the program's folder, warnings to the player and
 // ending the program. Tests and benchmarks replace them through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system colours the design names, from the application palette
 // (white, white, black and black in the standard scheme).

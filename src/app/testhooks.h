@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where tests and benchmarks take the place of the player's world: a
 // temporary program folder, warnings recorded instead of shown, and the end of

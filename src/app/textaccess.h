@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line text box as a screen reader hears it. Qt 6.4 lets Orca down
 // twice: Tab into an empty box says nothing (the box reports its caret

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game is designed in twips; Qt places widgets in logical pixels.
 // At 96 DPI one logical pixel is 15 twips. Convert only at the edge.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window manager does to a top-level window, known before Qt
 // learns it: the frame it draws (Qt knows it only once the window is on

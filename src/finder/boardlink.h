@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the finder asks of the board, in the game's own terms. The finder
 // knows no board window: the program hands it one of these.
 #pragma once

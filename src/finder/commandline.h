@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The anagram finder from the command line: the same engine, word list and
 // order as the window, printed one result a line, with no window and no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list of results in the order anagram makers show them. Results arrive in
 // batches while a search runs and are merged in a few times a second.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anagram finder, "Anagrammakereső": the real Hungarian words and the
 // whole anagrams of the board's letters, searched as the player types, and
 // laid out on the board when the player takes one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The finder's searches, off the user-interface thread. The word list is
 // read once, in the background; each query hands back its words, then its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the board reaches assistive technology. Its two rows hold the tiles in
 // slot order and read as the expression they hold; each tile says its letter

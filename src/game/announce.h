@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keyboard play followed by ear. A lifted tile's target is a place of a row
 // that takes the screen reader's focus, so that every move of it is heard; a

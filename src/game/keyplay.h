@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing the board from the keyboard. Every move is a drop at a point of the
 // target slot, so the mouse's rule decides it and keeps the same bookkeeping;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting a game up from the starting expression, and laying the board out
 // for long games.
 

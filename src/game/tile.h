@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A letter tile: a square button that keeps its place in twips and shows
 // its back colour (the colour of its row). Tiles are passive; the board

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The permutator window: lists and counts every arrangement of a text of up
 // to seven characters.
 #pragma once

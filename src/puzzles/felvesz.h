@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add-to-vocabulary window: adds the starting expression or the one
 // built in the lower row to the player's own list.
 #pragma once

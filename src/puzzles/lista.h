@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle list window: pick a starting expression from the famous people
 // or from the player's own list, or delete an entry of the own list.
 #pragma once

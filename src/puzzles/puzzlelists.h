@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving puzzle lists between their files and the list control Combo1 of
 // the puzzle list window (created, not shown, if it is not loaded yet).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle list control: an editable combo box that keeps its entries in
 // alphabetical order. A whole list is sorted once and filled in one step;
 // single entries go to their sorted place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: the program's pictures and notices; "OK" ends the
 // program.
 #pragma once

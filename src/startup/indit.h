@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up window: a borderless picture that plays a short animation
 // and then hands over to the entry window. A click skips it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows leave as the player expects: the splash at tick 54 or a click, the game with "Kilépés", the program with its last window.
 
 #include "finder/kereso.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files are found beside the program or in its install and the player's data folder; Wayland runs through XWayland; any locale gives Xlib UTF-8.
 
 #include "app/program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box is heard whole: Tab into it tells its focus before any move of its caret, and its text reads as one
 // run, as Orca reads a line.
 

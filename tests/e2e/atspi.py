@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader learns from the running game through AT-SPI: the
 # game's windows and the board's tree with the rows' and the clock's text,
 # then the events of a quiet spell (the clock ticks) and of one typed letter.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The end-to-end toolbox, sourced by scenario.sh with BUILD and SCENARIO set: an X server with a
 # window manager, the program, a player's hands (xdotool) and eyes (titles, frames, pixels, clipboard).
 set -u

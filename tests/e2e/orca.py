@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs Orca, the screen reader a Debian player has, against the game and
 # prints what it says after each key: "KEY: utterance". Orca writes every
 # utterance to its debug file; given a terminal, it writes line by line,

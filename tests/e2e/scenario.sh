@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scenario.sh BUILD_DIR NAME: one scenario on a fresh X server, checking what only a real
 # X server with a window manager shows (the game's rules are the offscreen suites' business).
 BUILD=$(cd "$1" && pwd)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A word list's text as the finder reads it, for the suites that make their own lists.
 

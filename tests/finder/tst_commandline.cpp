@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finder from the command line prints the window's results in the window's order, without a display, and fails
 // with a message and its own exit status on a wrong command line or a word list it cannot use.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finder counts letters exactly and finds every word and every anagram once, within the limits asked for.
 
 #include "finder/listtext.h"

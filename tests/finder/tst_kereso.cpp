@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finder opens on the board's letters, follows them, searches off the user-interface thread, and lays a chosen
 // word or anagram out exactly as the player's own drops would.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock ticks once a second, carries into the minutes at 60 and shows "mm : ss".
 
 #include "game/rules/clock.h"

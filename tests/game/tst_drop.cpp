@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A release point in board twips names a slot and a row band; only a free slot the window can use takes the tile.
 
 #include "game/rules/drop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keys of keyboard play choose: where the lift's target goes, which tile the focus goes to, which tile a
 // typed letter or Backspace takes and the free slot it lands in, and a release point that names the chosen slot.
 

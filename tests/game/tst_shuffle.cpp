@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Betűk keverése" puts the same letters in another order whenever there is one, and any other order can come.
 
 #include "game/rules/shuffle.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and checks the layout, with
 # the desktop-entry and AppStream validators where they are installed.
 set -eu

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The parts of the game stand on one another without a circle: no chain of
 includes leads from a part back to itself, a rule includes rules alone, and
 no window includes another window (the wiring above them all connects them).

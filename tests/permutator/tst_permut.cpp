@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The permutator lists every arrangement of up to seven characters in order, and forgets them once closed.
 
 #include "game/board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list file is Windows-1250 lines each ending in CR LF, read at any line end; an entry it cannot hold is refused; a long list
 // in no order sorts as one stable sort would.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The own list changes only as the player chooses, is saved in Hungarian order, and no failed load or save costs its file.
 
 #include "puzzles/felvesz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window suites share: the program's own wiring, a temporary program folder, warnings and the program's end recorded,
 // a clean game.

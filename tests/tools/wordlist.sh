@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the word list again from Debian's packages into the build tree and
 # checks that it is, byte for byte, the committed assets/szavak.txt with the
 # hash recorded in tools/wordlist/szavak.sha256.

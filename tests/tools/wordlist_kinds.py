@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The word list tool keeps each kind of form in or out as it should, and the
 committed list is what the tool's rules say.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws all of Morvalin's artwork and checks what it wrote.
 
 Run it through ./make-artwork, which makes sure Debian's Pillow is there.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How much of Hungarian that no one here wrote the word list knows.
 
   coverage.py LIST MAN_TEXT FREEDICT_INDEX MYTHES_DAT ACCEPTED OUT_MISSING

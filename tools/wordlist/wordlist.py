@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the finder's word list: make-wordlist runs it in a clean
 environment, in a private folder, on the pinned packages.
 

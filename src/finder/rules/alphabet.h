@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's 35 letters, counted exactly: Á is never A, and Ő is never Ö or O.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A large array mapped apart from the heap, the largest on huge pages where
 // the system gives them. The finder's arrays are made and dropped with each

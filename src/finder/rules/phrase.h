@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How an anagram reads as Hungarian: its words put in the order of a phrase
 // (the article before its noun, the adjective before the noun, the subject,

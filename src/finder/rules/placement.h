@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the tiles go when the player takes a word or an anagram from the
 // finder: the tiles that spell it leave the upper row for the lower one,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two searches of the finder over a word list: every word that a part
 // of the letters spells, and every anagram that uses all of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words the finder knows, grouped by their letters: the words of one
 // group (an anagram class) spell the same multiset, so a search works on the

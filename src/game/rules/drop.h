@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one move of the game: a tile released over the board. The decision is
 // taken from the release point alone, in board twips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where tiles stand on the board and which slot a point names. Twips
 // throughout, client area of the board window.

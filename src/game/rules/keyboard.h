@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing without a mouse: where the target marker may go, which tile a
 // typed letter takes and where it lands. Every move found here is carried

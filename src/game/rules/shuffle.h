@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Betűk keverése": the upper row's tiles change places among the slots they
 // stand in, the classic aid for seeing new words.

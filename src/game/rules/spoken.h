@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader is given to say about the board: places, the target
 // of a lifted tile, why a key moved nothing, and a row read as text.

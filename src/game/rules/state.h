@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the one game being played, shared by every window, which
 // reads and writes it in place.

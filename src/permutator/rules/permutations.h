@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every arrangement of the characters of a short text, in the order of the
 // positions in the text, repeats kept.
 #pragma once

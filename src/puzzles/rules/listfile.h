@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle list files: one entry per line, Windows-1250, every line
 // followed by CR LF. Reading also ends a line at a lone CR or a lone LF, so
 // that lists edited on other systems load line by line.

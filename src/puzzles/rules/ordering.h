@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hungarian alphabetical order, ignoring case, whatever the machine's
 // locale: cs, dzs, gy, ly, ny, sz, ty, zs are letters of their own; Á goes
 // with A, Ö and Ő after O.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzles/rules/vocabulary.h"
 
 namespace vocabulary {

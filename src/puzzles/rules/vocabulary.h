@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What "Kész kifejezést" adds to the own list: the lower row read slot by
 // slot, a letter where a tile lies and a space where none does.
 #pragma once
