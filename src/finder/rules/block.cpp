@@ -16,6 +16,19 @@ static constexpr size_t HugePage = size_t(2) << 20;
 // Smaller arrays are not worth a huge page's rounding.
 static constexpr size_t HugeFrom = size_t(2) << 20;
 
+void Block::prepare(std::span<std::byte> room)
+{
+#if defined(MADV_POPULATE_WRITE)
+    constexpr uintptr_t Page = 4096;
+    const auto first = (reinterpret_cast<uintptr_t>(room.data()) + Page - 1) / Page * Page;
+    const auto last = reinterpret_cast<uintptr_t>(room.data() + room.size()) / Page * Page;
+    if (last > first)
+        madvise(reinterpret_cast<void *>(first), last - first, MADV_POPULATE_WRITE); // older kernels refuse: no harm
+#else
+    (void)room;
+#endif
+}
+
 void *Block::allocate(size_t bytes)
 {
     release();

@@ -31,6 +31,10 @@ public:
         return {static_cast<T *>(allocate(count * sizeof(T))), count};
     }
 
+    // Has the kernel make the pages of `room` ready, zeroed and writable,
+    // now rather than at their first touch; where it cannot, nothing changes.
+    static void prepare(std::span<std::byte> room);
+
 private:
     void *allocate(size_t bytes);
     void release();
