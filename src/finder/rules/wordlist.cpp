@@ -99,20 +99,22 @@ int32_t LetterIndex::classOf(const Counts &letters, uint64_t key)
     return cls;
 }
 
-void LetterIndex::listWords(std::span<const int32_t> classOfWord, std::span<const int32_t> order)
+template <class ClassOf> void LetterIndex::listWords(size_t count, ClassOf classOf, std::span<const int32_t> order)
 {
     masks_ = maskBlock_.make<uint64_t>(classes_.size());
     for (size_t c = 0; c < classes_.size(); ++c)
         masks_[c] = classes_[c].mask;
     // The words of each class, counted, then listed.
     firstWord_ = firstBlock_.make<int32_t>(classes_.size() + 1);
-    for (const int32_t c : classOfWord)
-        ++firstWord_[size_t(c) + 1];
+    for (size_t w = 0; w < count; ++w)
+        ++firstWord_[size_t(classOf(w)) + 1];
     for (size_t c = 1; c < firstWord_.size(); ++c)
         firstWord_[c] += firstWord_[c - 1];
-    byClass_ = byClassBlock_.make<int32_t>(classOfWord.size());
-    for (const int32_t w : order)
-        byClass_[size_t(firstWord_[size_t(classOfWord[size_t(w)])]++)] = w;
+    byClass_ = byClassBlock_.make<int32_t>(count);
+    for (size_t i = 0; i < count; ++i) {
+        const size_t w = order.empty() ? i : size_t(order[i]);
+        byClass_[size_t(firstWord_[size_t(classOf(w))]++)] = int32_t(w);
+    }
     // Each start was moved on by its class's words: move them back.
     for (size_t c = firstWord_.size() - 1; c > 0; --c)
         firstWord_[c] = firstWord_[c - 1];
@@ -167,15 +169,13 @@ const LetterIndex &WordList::relaxed() const
             const Counts letters = fold(exact_.letters(c), Relax::Loosest);
             folded[size_t(c)] = index.classOf(letters, key(letters));
         }
-        std::vector<int32_t> classOfWord(words_.size()), order;
-        order.reserve(words_.size());
-        for (size_t w = 0; w < words_.size(); ++w)
-            classOfWord[w] = folded[size_t(words_[w].cls)];
         // By exact class, so that a search meets the words of one together.
+        std::vector<int32_t> order;
+        order.reserve(words_.size());
         for (int c = 0; c < exact_.classCount(); ++c)
             for (const int32_t w : exact_.wordsOf(c))
                 order.push_back(w);
-        index.listWords(classOfWord, order);
+        index.listWords(words_.size(), [&](size_t w) { return folded[size_t(words_[w].cls)]; }, order);
         index.accents_ = index.accentBlock_.make<uint64_t>(order.size());
         for (size_t i = 0; i < order.size(); ++i)
             index.accents_[i] = accents(exact_.letters(words_[size_t(index.byClass_[i])].cls));
@@ -361,12 +361,7 @@ bool WordList::index(const char *const begin, const char *const end)
     while (settled < read)
         settle();
     words_ = words.first(read);
-    std::vector<int32_t> classOfWord(words_.size()), order(words_.size());
-    for (size_t w = 0; w < words_.size(); ++w) {
-        classOfWord[w] = words_[w].cls;
-        order[w] = int32_t(w);
-    }
-    exact_.listWords(classOfWord, order);
+    exact_.listWords(words_.size(), [this](size_t w) { return words_[w].cls; }, {});
     return true;
 }
 

@@ -72,9 +72,10 @@ private:
     void reserve(size_t most);
     // The class of these letters, made when new.
     int32_t classOf(const Counts &letters, uint64_t key);
-    // The words of each class, from each word's class, each class's words
-    // in the order `order` gives (all words, once each).
-    void listWords(std::span<const int32_t> classOfWord, std::span<const int32_t> order);
+    // The words of each class, from each word's class (`classOf(w)` of the
+    // `count` words), each class's words in the order `order` gives (all
+    // words, once each), or in their own order when it is empty.
+    template <class ClassOf> void listWords(size_t count, ClassOf classOf, std::span<const int32_t> order);
 
     Block classBlock_, maskBlock_, tableBlock_, firstBlock_, byClassBlock_, accentBlock_;
     std::span<Counts> classes_;
