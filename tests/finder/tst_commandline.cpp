@@ -90,7 +90,7 @@ private slots:
     void refusals_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("list"); // 0 the good one, 1 none, 2 random bytes, 3 cut short, 4 empty
+        QTest::addColumn<int>("list"); // 0 the good one, 1 none, 2 random bytes, 3 a line lost, 4 empty, 5 cut in a line
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown option") << QStringList{"--anagram", "alma", "--fast"} << 0 << 2 << "fast";
@@ -104,6 +104,7 @@ private slots:
         QTest::newRow("random bytes") << QStringList{"--anagram", "alma"} << 2 << 1 << "A szólista sérült vagy hiányos";
         QTest::newRow("a list cut short") << QStringList{"--anagram", "alma"} << 3 << 1 << "A szólista sérült vagy hiányos";
         QTest::newRow("an empty list") << QStringList{"--anagram", "alma"} << 4 << 1 << "A szólista sérült vagy hiányos";
+        QTest::newRow("a list cut in a line") << QStringList{"--anagram", "alma"} << 5 << 1 << "A szólista sérült vagy hiányos";
     }
     void refusals()
     {
@@ -120,6 +121,8 @@ private slots:
             bytes.truncate(bytes.lastIndexOf('\n', bytes.size() - 2) + 1); // the last line lost
         } else if (list == 4) {
             bytes.clear();
+        } else if (list == 5) {
+            bytes.chop(4);
         }
         Installed program(list == 1 ? nullptr : &bytes);
         QString out, err;

@@ -70,31 +70,6 @@ class TestFinder : public QObject
 {
     Q_OBJECT
 private slots:
-    void exactLetters_data()
-    {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<QStringList>("words");
-        const QStringList list{"dénár", "erény", "edény", "dara", "rend", "ady", "endre", "nyár", "ár", "ad", "bál", "bal", "ábel",
-                               "abel", "él", "le", "ödön", "odon", "őz", "öz", "tő", "tö"};
-        QTest::newRow("Ady Endre: no letter it lacks") << "Ady Endre" << QStringList{"endre", "rend", "ady", "ad"};
-        QTest::newRow("Á is never A, É never E") << "Ábel" << QStringList{"ábel", "bál", "le"};
-        QTest::newRow("Ő is never Ö or O, in either case") << "ŐZ odon" << QStringList{"odon", "őz"};
-        QTest::newRow("a decomposed accent counts as its letter") << QString("a\u0301r") << QStringList{"ár"};
-    }
-    void exactLetters()
-    {
-        QFETCH(QString, letters);
-        QFETCH(QStringList, words);
-        const WordList list = listOf({"dénár", "erény", "edény", "dara", "rend", "ady", "endre", "nyár", "ár", "ad", "bál", "bal",
-                                      "ábel", "abel", "él", "le", "ödön", "odon", "őz", "öz", "tő", "tö"});
-        Query q;
-        q.letters = letters;
-        QStringList found;
-        for (const FoundWord &w : Search(list, q).words())
-            found << list.word(w.word);
-        QCOMPARE(found, words);
-    }
-
     // Each of the game's 35 letters is read by the list's reader as the same letter the query counts, in either case
     // and composed or not: a list word of the letter is found from the letter and from nothing else.
     void everyLetterReadAlike_data()
@@ -199,47 +174,6 @@ private slots:
         QCOMPARE(found.size(), qsizetype(expected.size())); // each once
     }
 
-    void limits_data()
-    {
-        QTest::addColumn<QString>("contain");
-        QTest::addColumn<int>("maxWords");
-        QTest::addColumn<QString>("starting");
-        QTest::addColumn<bool>("allowStarting");
-        QTest::addColumn<QStringList>("anagrams"); // fewest words first
-        // Words sorted as QString sorts them (á after z), anagrams the best first.
-        QTest::newRow("up to 3 words") << "" << 3 << QString() << false
-                                       << QStringList{"máté áron", "mátéon ár", "máté on ár"};
-        QTest::newRow("up to 2 words") << "" << 2 << QString() << false << QStringList{"máté áron", "mátéon ár"};
-        QTest::newRow("must contain ár, punctuation apart") << "Ár!" << 3 << QString() << false << QStringList{"mátéon ár", "máté on ár"};
-        QTest::newRow("must contain ár, 2 words at most") << "ár" << 2 << QString() << false << QStringList{"mátéon ár"};
-        QTest::newRow("contain more than the letters hold") << "árár" << 3 << QString() << false << QStringList();
-        QTest::newRow("the starting words left out, punctuation apart") << "" << 3 << "Áron, (Máté)" << false
-                                                     << QStringList{"mátéon ár"};
-        QTest::newRow("the starting words asked for") << "" << 2 << "Áron Máté" << true
-                                                      << QStringList{"máté áron", "mátéon ár"};
-    }
-    void limits()
-    {
-        QFETCH(QString, contain);
-        QFETCH(int, maxWords);
-        QFETCH(QString, starting);
-        QFETCH(bool, allowStarting);
-        QFETCH(QStringList, anagrams);
-        const WordList list = listOf({"máté", "áron", "aron", "ár", "mátéon", "on", "mé", "té"});
-        Query q{QStringLiteral("Máté Áron"), contain, maxWords, 2, starting, allowStarting};
-        QStringList found;
-        const Search search(list, q);
-        std::atomic<bool> cancel{false};
-        std::vector<Anagram> all;
-        search.anagrams([&](std::vector<Anagram> &&batch) { all.insert(all.end(), batch.begin(), batch.end()); }, cancel);
-        std::stable_sort(all.begin(), all.end(), [&](const Anagram &a, const Anagram &b) {
-            return rankAnagram(list, a, search.contained()).rank < rankAnagram(list, b, search.contained()).rank;
-        });
-        for (const Anagram &a : all)
-            found << spelled(list, a, search.contained());
-        QCOMPARE(found, anagrams);
-    }
-
     // Each level takes its letters as alike, and no others; the words say which tiles stand for which letters.
     void relaxLevels_data()
     {
@@ -333,17 +267,6 @@ private slots:
     }
 
     // Single words: the longest first, then the commonest.
-    void wordOrder()
-    {
-        const WordList list = listOf({"ab\t9\tN", "abcd\t80\tN", "abcde\t20\tN", "fghij\t5\tN", "klmno\t90\tN"});
-        QStringList ordered;
-        Query q;
-        q.letters = QStringLiteral("abcdefghijklmno");
-        for (const FoundWord &w : Search(list, q).words())
-            ordered << list.word(w.word);
-        QCOMPARE(ordered, QStringList({"fghij", "abcde", "klmno", "abcd", "ab"}));
-    }
-
     // On the shipped list, of two anagrams of the same letters, the one a person would pick comes first.
     void personPicks_data()
     {
