@@ -30,11 +30,8 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        QString str;
-        if (t == QAccessible::Value && box()->echoMode() == QLineEdit::Normal)
-            str = box()->text();
-        else if (t == QAccessible::Value && box()->echoMode() != QLineEdit::NoEcho)
-            str = QString(box()->text().size(), u'*');
+        // The game's boxes show what is typed: none is a password.
+        QString str = t == QAccessible::Value ? box()->text() : QString();
         if (str.isEmpty())
             str = QAccessibleWidget::text(t);
         if (str.isEmpty() && t == QAccessible::Description)
@@ -57,7 +54,6 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = box()->isReadOnly();
         s.editable = !box()->isReadOnly();
-        s.passwordEdit = box()->echoMode() != QLineEdit::Normal;
         s.selectableText = true;
         return s;
     }
@@ -76,26 +72,20 @@ public:
     int characterCount() const override { return int(box()->text().size()); }
     QString text(int start, int end) const override
     {
-        if (start > end || box()->echoMode() != QLineEdit::Normal)
+        if (start > end)
             return {};
         return box()->text().mid(start, end - start);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *start, int *end) const override
     {
-        if (hidden(start, end))
-            return {};
         return QAccessibleTextInterface::textBeforeOffset(at(offset), type, start, end);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int *start, int *end) const override
     {
-        if (hidden(start, end))
-            return {};
         return QAccessibleTextInterface::textAfterOffset(at(offset), type, start, end);
     }
     QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int *start, int *end) const override
     {
-        if (hidden(start, end))
-            return {};
         return QAccessibleTextInterface::textAtOffset(at(offset), type, start, end);
     }
 
@@ -149,14 +139,6 @@ public:
 
 private:
     QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
-    // A password's letters are not read out.
-    bool hidden(int *start, int *end) const
-    {
-        if (box()->echoMode() == QLineEdit::Normal)
-            return false;
-        *start = *end = -1;
-        return true;
-    }
     // -2 stands for the caret.
     int at(int offset) const { return offset == -2 ? cursorPosition() : offset; }
 };
