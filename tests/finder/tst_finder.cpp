@@ -182,14 +182,11 @@ private slots:
         QTest::addColumn<QStringList>("words");
         QTest::newRow("exact") << "KÓR" << 0 << QStringList{"kór"};
         QTest::newRow("long as short: ó as o, not ö") << "KÓR" << 1 << QStringList{"kór", "kor (ó→o)"};
-        QTest::newRow("long as short: ő as ö, not o") << "tőr" << 1 << QStringList{"tőr", "tör (ő→ö)"};
         QTest::newRow("long as short: ű as ü, not u") << "TŰR" << 1 << QStringList{"tür (ű→ü)"};
         QTest::newRow("accents off: ó as o and ö") << "KÓR" << 2 << QStringList{"kór", "kor (ó→o)", "kör (ó→ö)"};
-        QTest::newRow("accents off: ő as o and ö") << "tőr" << 2 << QStringList{"tőr", "tor (ő→o)", "tör (ő→ö)"};
         QTest::newRow("accents off: ű as u and ü") << "TŰR" << 2 << QStringList{"tur (ű→u)", "tür (ű→ü)"};
         QTest::newRow("accents off: not y as i yet") << "yva" << 2 << QStringList{};
         QTest::newRow("old names: y as i, w as v") << "ywa" << 3 << QStringList{"iva (y→i, w→v)", "vai (y→i, w→v)"};
-        QTest::newRow("old names: the accents off too") << "ÍVÁ" << 3 << QStringList{"iva (á→a, í→i)", "vai (á→a, í→i)"};
     }
     void relaxLevels()
     {
@@ -266,7 +263,6 @@ private slots:
             QVERIFY2(countLetters(a) == countLetters(phrase), qPrintable(a));
     }
 
-    // Single words: the longest first, then the commonest.
     // On the shipped list, of two anagrams of the same letters, the one a person would pick comes first.
     void personPicks_data()
     {
