@@ -3,8 +3,10 @@
 // tools Debian ships on the same words: `an` (which folds accents by design)
 // and `wordplay` (which only takes unaccented letters, so it gets a folded
 // copy of the list and the phrase). Medians of several runs for the engine;
-// one run of a peer where it takes seconds.
-// Usage: bench_finder WORDLIST
+// one run of a peer where it takes seconds. The deepest searches are timed
+// to their best 20 and 100, and the command line's deepest run to its bound
+// is weighed by its peak memory.
+// Usage: bench_finder WORDLIST PROGRAM
 
 #include "benchsupport.h"
 #include "finder/rules/search.h"
@@ -18,6 +20,10 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <set>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 using namespace finder;
 
@@ -71,25 +77,71 @@ static Run runTool(const QString &program, const QStringList &args, int timeoutM
     return run;
 }
 
-// All anagrams of up to `words` words, and the time to the first.
+// Every anagram, or the best `most`, in order, and when the first, the 20th
+// and the 100th were known.
 struct Anagrams
 {
     std::vector<Anagram> all;
-    double firstMs = 0;
+    double firstMs = 0, twentiethMs = 0, hundredthMs = 0;
 };
-static Anagrams anagrams(const WordList &list, const Query &q)
+static Anagrams anagrams(const WordList &list, const Query &q, size_t most = MostAnagrams)
 {
     Anagrams a;
     QElapsedTimer t;
     t.start();
     const Search search(list, q);
     std::atomic<bool> cancel{false};
-    search.anagrams([&](std::vector<Anagram> &&batch) {
-        if (a.all.empty())
-            a.firstMs = t.nsecsElapsed() / 1e6;
-        std::move(batch.begin(), batch.end(), std::back_inserter(a.all));
-    }, cancel);
+    search.anagrams([&](std::span<const Anagram> run) {
+        a.all.insert(a.all.end(), run.begin(), run.end());
+        const double ms = t.nsecsElapsed() / 1e6;
+        for (auto [count, at] : {std::pair{size_t(1), &a.firstMs}, {size_t(20), &a.twentiethMs}, {size_t(100), &a.hundredthMs}})
+            if (a.all.size() >= count && *at == 0)
+                *at = ms;
+    }, cancel, most);
     return a;
+}
+
+// A run of the program: its exit status, peak resident size, time, output lines and standard error.
+struct Child
+{
+    int status = -1;
+    long peakKb = 0;
+    double ms = 0;
+    qsizetype lines = 0;
+    QString err;
+};
+static Child runChild(const QString &program, const QStringList &args, const QTemporaryDir &dir)
+{
+    const QByteArray outPath = dir.filePath(QStringLiteral("out.txt")).toLocal8Bit(), errPath = dir.filePath(QStringLiteral("err.txt")).toLocal8Bit();
+    std::vector<QByteArray> owned{program.toLocal8Bit()};
+    for (const QString &a : args)
+        owned.push_back(a.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &a : owned)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&files, 2, errPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    Child child;
+    QElapsedTimer t;
+    t.start();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
+        rusage usage{};
+        wait4(pid, &child.status, 0, &usage);
+        child.ms = t.nsecsElapsed() / 1e6;
+        child.peakKb = usage.ru_maxrss;
+        child.status = WIFEXITED(child.status) ? WEXITSTATUS(child.status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&files);
+    QFile output(QString::fromLocal8Bit(outPath)), error(QString::fromLocal8Bit(errPath));
+    if (output.open(QIODevice::ReadOnly))
+        child.lines = output.readAll().count('\n');
+    if (error.open(QIODevice::ReadOnly))
+        child.err = QString::fromUtf8(error.readAll());
+    return child;
 }
 
 // An anagram as its words sorted, for comparing sets across tools.
@@ -105,7 +157,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     if (argc < 2)
-        qFatal("usage: bench_finder WORDLIST");
+        qFatal("usage: bench_finder WORDLIST PROGRAM");
     // One load in this fresh process, its time printed: what a player waits
     // for when the finder first opens.
     if (argc == 3 && qstrcmp(argv[2], "--load-once") == 0) {
@@ -202,7 +254,7 @@ int main(int argc, char *argv[])
             ok &= met;
         }
 
-        // The first anagram and every anagram of up to three words, timed together.
+        // The first anagram and every anagram of up to three words in their order, timed together.
         const auto upToThree = [&](Query query, const QString &prefix, double allTarget) {
             query.maxWords = 3;
             Anagrams found;
@@ -219,7 +271,7 @@ int main(int argc, char *argv[])
         q.maxWords = 4;
         Anagrams four;
         const QVector<double> all4 = bench::time(3, [&] { four = anagrams(list, q); });
-        ok &= bench::report(QStringLiteral("every anagram of up to 4 words (%1)").arg(four.all.size()), all4, longest ? 2000 : 0);
+        ok &= bench::report(QStringLiteral("every anagram of up to 4 words (%1)").arg(four.all.size()), all4, 0);
 
         // The most relaxed level: every letter folded (y as i, w as v too).
         {
@@ -233,6 +285,28 @@ int main(int argc, char *argv[])
             upToThree(r, QStringLiteral("relaxed: "), 200);
         }
 
+        // The deepest searches, their best first: the first screenful and the best 100, and what a search holds.
+        for (const auto &[words, relax] : {std::pair{5, Relax::Exact}, {4, Relax::Loosest}, {5, Relax::Loosest}}) {
+            if (!longest)
+                break;
+            Query d = q;
+            d.maxWords = words;
+            d.relax = relax;
+            const QString name = QStringLiteral("%1 words, level %2: ").arg(words).arg(int(relax));
+            QVector<double> twenty, hundred, peaks;
+            for (int run = 0; run < 7; ++run) {
+                const double before = bench::rssMb();
+                bench::resetPeak();
+                const Anagrams best = anagrams(list, d, 100);
+                twenty << best.twentiethMs;
+                hundred << best.hundredthMs;
+                peaks << bench::peakMb() - before;
+            }
+            ok &= bench::report(name + QStringLiteral("the best 20"), twenty, 100);
+            ok &= bench::report(name + QStringLiteral("the best 100"), hundred, 1000);
+            ok &= bench::report(name + QStringLiteral("memory it adds"), peaks, 300, QStringLiteral("MB"));
+        }
+
         // The folded search wordplay -d3 makes: no word twice, and no word
         // without a vowel (it leaves out "s").
         Query fq;
@@ -242,14 +316,15 @@ int main(int argc, char *argv[])
         Anagrams foldedThree;
         const QVector<double> oursFolded = bench::time(3, [&] { foldedThree = anagrams(foldedList, fq); });
         std::set<QString> oursSet;
-        for (const Anagram &a : foldedThree.all) {
-            QStringList ws;
-            for (const int32_t w : a.words)
-                ws << foldedList.word(w);
-            static const QRegularExpression vowel(QStringLiteral("[aeiouy]"));
-            const bool voweled = std::all_of(ws.begin(), ws.end(), [](const QString &w) { return w.contains(vowel); });
-            if (voweled && QSet<QString>(ws.begin(), ws.end()).size() == ws.size())
-                oursSet.insert(canonical(ws));
+        {
+            const Search folded(foldedList, fq);
+            for (const Anagram &a : foldedThree.all) {
+                const QStringList ws = folded.ranked(a).words;
+                static const QRegularExpression vowel(QStringLiteral("[aeiouy]"));
+                const bool voweled = std::all_of(ws.begin(), ws.end(), [](const QString &w) { return w.contains(vowel); });
+                if (voweled && QSet<QString>(ws.begin(), ws.end()).size() == ws.size())
+                    oursSet.insert(canonical(ws));
+            }
         }
         const Run wp3 = runTool(QStringLiteral("wordplay"),
                                 {fq.letters, QStringLiteral("-sd3"), QStringLiteral("-f"), foldedFile.fileName()}, 900000);
@@ -278,6 +353,22 @@ int main(int argc, char *argv[])
                     out << "    only wordplay's: " << a << Qt::endl;
         }
         ok &= same && (!longest || share <= 0.01);
+    }
+
+    // The command line's deepest search, every anagram it gives: to its
+    // bound, in bounded memory above that of a search standing on the same
+    // list and relaxed classes.
+    if (argc >= 3) {
+        out << Qt::endl << "== the command line, every anagram of Széchenyi István gróf urak, 5 words, level 3" << Qt::endl;
+        const QString program = QString::fromLocal8Bit(argv[2]);
+        const Child loaded = runChild(program, {QStringLiteral("--anagram"), QStringLiteral("ab"), QStringLiteral("--relax"), QStringLiteral("3")}, dir);
+        const Child deep = runChild(program, {QStringLiteral("--anagram"), QStringLiteral("Széchenyi István gróf urak"), QStringLiteral("--words"),
+                                              QStringLiteral("5"), QStringLiteral("--relax"), QStringLiteral("3")}, dir);
+        out << "  " << deep.lines << " lines in " << qSetRealNumberPrecision(1) << deep.ms / 1000 << " s; standard error: " << deep.err.trimmed()
+            << Qt::endl;
+        ok &= deep.status == 0 && loaded.status == 0;
+        ok &= bench::report(QStringLiteral("its peak memory above the loaded list's"), {(deep.peakKb - loaded.peakKb) / 1024.0}, 300,
+                            QStringLiteral("MB"));
     }
     return ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "game/rules/letters.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QTextStream>
 #include <algorithm>
 
@@ -44,7 +45,7 @@ static const char *const HelpText =
     "  --contain SZÖVEG      az anagrammák tartalmazzák ezeket a szavakat\n"
     "  --with-starting       a kiinduló szöveg szavai is szerepelhetnek\n"
     "  --single-words        anagrammák helyett a betűkből kirakható szavak\n"
-    "  --limit N             legfeljebb ennyi sor\n"
+    "  --limit N             legfeljebb ennyi sor: a legjobb N, amint megvannak\n"
     "  --relax N             mely betűk számítanak egynek (alapból 0):\n"
     "                          0 pontosan: az Á nem A, az Ő nem Ö\n"
     "                          1 a hosszú és a rövid magánhangzó egy: á=a, é=e, í=i, ó=o, ő=ö, ú=u, ű=ü\n"
@@ -57,6 +58,10 @@ static const char *const HelpText =
     "gyakori szavakból álló, mondatként olvasható (névelő és főnév, melléknév és főnév,\n"
     "ige az alanyával vagy a tárgyával) elöl; minden további és minden ritkább szó, és\n"
     "minden lazított betű hátrébb sorol.\n"
+    "\n"
+    "Egy keresés legfeljebb 1 000 000 anagrammát ad, a legjobbakat, a sorrendjükben; ha\n"
+    "ennél több van, --limit nélkül a szabványos hibakimenet megmondja. A legjobbak\n"
+    "azonnal jönnek, a többi mögöttük; a keresés memóriája korlátos.\n"
     "\n"
     "Kilépési kód: 0 kész, 1 a szólista (szavak.txt) hiányzik, olvashatatlan vagy sérült,\n"
     "2 hibás parancssor (ismeretlen kapcsoló, rossz szám, 23-nál több betű).\n";
@@ -112,18 +117,9 @@ struct Options
         most = std::numeric_limits<int>::max();
         if (parser.isSet(limit) && !number(limit, 0, std::numeric_limits<int>::max(), &most))
             return QStringLiteral("a --limit nemnegatív szám");
-        if (letterCount(query.letters) > 23)
-            return QStringLiteral("A megadott kifejezés legfeljebb 23 betűből állhat!");
+        if (letters::count(query.letters) > letters::MostLetters)
+            return letters::TooManyMessage;
         return {};
-    }
-
-    // The board's own rule for what counts as a letter.
-    static int letterCount(const QString &text)
-    {
-        int count = 0;
-        for (const char32_t ch : text.toUcs4())
-            count += letters::classify(letters::upper(ch)) == letters::Kind::Letter;
-        return count;
     }
 };
 
@@ -140,24 +136,6 @@ std::optional<WordList> loadList(QTextStream &err)
         err << "morvalin: " << (fault == WordList::Fault::Damaged ? damagedListMessage() : unreadableListMessage())
             << "\n";
     return list;
-}
-
-// Every word or every anagram, best first.
-std::vector<Ranked> ranked(const WordList &list, const Search &search, bool singleWords)
-{
-    std::vector<Ranked> found;
-    if (singleWords) {
-        for (const FoundWord &w : search.words())
-            found.push_back(rankWord(list, w));
-    } else {
-        const std::atomic<bool> never{false};
-        search.anagrams([&](std::vector<finder::Anagram> &&batch) {
-            for (const finder::Anagram &a : batch)
-                found.push_back(rankAnagram(list, a, search.contained()));
-        }, never);
-    }
-    std::stable_sort(found.begin(), found.end(), [](const Ranked &a, const Ranked &b) { return a.rank < b.rank; });
-    return found;
 }
 
 } // namespace
@@ -188,10 +166,25 @@ int run(const QStringList &arguments)
         err << "morvalin: a betűk között nincs meg mindaz, amit tartalmaznia kell\n";
         return 0;
     }
-    const std::vector<Ranked> found = ranked(*list, search, options.parser.isSet(options.singleWords));
-    // The relaxed letters, if any, after a tab.
-    for (size_t i = 0; i < found.size() && i < size_t(most); ++i)
-        out << found[i].rank.text << (found[i].relaxed.isEmpty() ? QString() : u'\t' + found[i].relaxed) << '\n';
+    // Each line as soon as it is known: the relaxed letters, if any, after a tab.
+    const auto print = [&](const Ranked &r) {
+        out << r.text << (r.relaxed.isEmpty() ? QString() : u'\t' + r.relaxed) << '\n';
+    };
+    if (options.parser.isSet(options.singleWords)) {
+        const std::vector<FoundWord> words = search.words();
+        for (size_t i = 0; i < words.size() && i < size_t(most); ++i)
+            print(search.ranked(words[i]));
+        return 0;
+    }
+    const std::atomic<bool> never{false};
+    const Ending ending = search.anagrams([&](std::span<const finder::Anagram> run) {
+        for (const finder::Anagram &a : run)
+            print(search.ranked(a));
+        out.flush();
+    }, never, size_t(most));
+    if (ending == Ending::Bounded && !options.parser.isSet(options.limit))
+        err << "morvalin: az első " << QLocale(QLocale::Hungarian).toString(qulonglong(MostAnagrams))
+            << " anagramma; ennél több is van, de egy keresés legfeljebb ennyit ad\n";
     return 0;
 }
 

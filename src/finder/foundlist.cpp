@@ -1,89 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/foundlist.h"
 
-#include <algorithm>
-#include <ranges>
+FoundList::FoundList(Kind kind, QObject *parent) : QAbstractListModel(parent), kind_(kind) {}
 
-FoundList::FoundList(QObject *parent) : QAbstractListModel(parent)
+int FoundList::rowCount(const QModelIndex &parent) const
 {
-    flushTimer_.setSingleShot(true);
-    flushTimer_.setInterval(150);
-    connect(&flushTimer_, &QTimer::timeout, this, &FoundList::flush);
+    if (parent.isValid())
+        return 0;
+    return int(kind_ == Kind::Words ? words_.size() : rows_.size());
 }
 
-int FoundList::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
+finder::Ranked FoundList::at(int row) const
+{
+    return kind_ == Kind::Words ? search_->ranked(words_[size_t(row)]) : search_->ranked(rows_[size_t(row)]);
+}
 
 QVariant FoundList::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(rows_.size()))
+    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    const Found &found = rows_[size_t(index.row())];
+    const finder::Ranked found = at(index.row());
     if (role == Qt::DisplayRole)
         return found.shown();
     // A screen reader hears the relaxed letters in words: "ó mint o".
-    if (role == Qt::AccessibleTextRole) {
-        QString heard = found.rank.text;
-        if (!found.relaxed.isEmpty())
-            heard += QStringLiteral(", ") + QString(found.relaxed).replace(QChar(0x2192), QStringLiteral(" mint "));
-        return heard;
-    }
-    return {};
+    QString heard = found.text;
+    if (!found.relaxed.isEmpty())
+        heard += QStringLiteral(", ") + QString(found.relaxed).replace(QChar(0x2192), QStringLiteral(" mint "));
+    return heard;
+}
+
+void FoundList::restart(std::shared_ptr<const finder::Search> search)
+{
+    clear();
+    search_ = std::move(search);
 }
 
 void FoundList::clear()
 {
-    flushTimer_.stop();
-    pending_.clear();
     beginResetModel();
-    rows_.clear();
+    rows_ = {};
+    words_ = {};
+    bounded_ = false;
     endResetModel();
+    search_.reset();
     emit countChanged(0);
 }
 
-void FoundList::add(std::vector<Found> batch)
+void FoundList::append(std::span<const finder::Anagram> rows)
 {
-    const bool first = rows_.empty() && pending_.empty();
-    std::move(batch.begin(), batch.end(), std::back_inserter(pending_));
-    if (first)
-        flush(); // the first results at once
-    else if (!flushTimer_.isActive())
-        flushTimer_.start();
+    if (rows.empty())
+        return;
+    const int old = rowCount();
+    beginInsertRows({}, old, old + int(rows.size()) - 1);
+    rows_.insert(rows_.end(), rows.begin(), rows.end());
+    endInsertRows();
+    emit countChanged(rowCount());
 }
 
-void FoundList::flush()
+void FoundList::appendWords(const std::vector<finder::FoundWord> &words)
 {
-    flushTimer_.stop();
-    if (pending_.empty())
+    if (words.empty())
         return;
-    const auto byRank = [](const Found &a, const Found &b) { return a.rank < b.rank; };
-    std::sort(pending_.begin(), pending_.end(), byRank);
-    // Appended first, then sorted into place as a change of layout: the
-    // current entry, the selection and the scroll position stay with their
-    // rows, and a screen reader is not sent to a new entry.
-    const int old = int(rows_.size()), added = int(pending_.size());
-    beginInsertRows({}, old, old + added - 1);
-    std::move(pending_.begin(), pending_.end(), std::back_inserter(rows_));
+    const int old = rowCount();
+    beginInsertRows({}, old, old + int(words.size()) - 1);
+    words_.insert(words_.end(), words.begin(), words.end());
     endInsertRows();
-    pending_.clear();
+    emit countChanged(rowCount());
+}
 
-    std::vector<int> order(size_t(old + added)); // the row that comes n-th
-    std::merge(std::views::iota(0, old).begin(), std::views::iota(0, old).end(), std::views::iota(old, old + added).begin(),
-               std::views::iota(old, old + added).end(), order.begin(),
-               [&](int a, int b) { return rows_[size_t(a)].rank < rows_[size_t(b)].rank; });
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> newRow(order.size());
-    std::vector<Found> sorted;
-    sorted.reserve(order.size());
-    for (size_t n = 0; n < order.size(); ++n) {
-        newRow[size_t(order[n])] = int(n);
-        sorted.push_back(std::move(rows_[size_t(order[n])]));
-    }
-    rows_ = std::move(sorted);
-    const QModelIndexList from = persistentIndexList();
-    QModelIndexList to;
-    for (const QModelIndex &i : from)
-        to << index(newRow[size_t(i.row())]);
-    changePersistentIndexList(from, to);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-    emit countChanged(int(rows_.size()));
+void FoundList::setBounded(bool bounded)
+{
+    bounded_ = bounded;
+    emit countChanged(rowCount());
 }

@@ -14,6 +14,7 @@
 #include "finder/foundlist.h"
 #include "finder/rules/placement.h"
 #include "finder/searchrun.h"
+#include "game/rules/letters.h"
 
 #include <QCheckBox>
 #include <QButtonGroup>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QLocale>
 
 static QListView *list(QWidget *parent, int left, int top, int width, int height)
 {
@@ -121,8 +123,8 @@ void kereso::makeResultLists()
     status = controls::label(this, QString(), 120, 11100, 4860, 510);
     status->setWordWrap(true);
     closeButton = controls::button(this, QStringLiteral("Bezárás"), 3885, 11730, 1095, 375);
-    foundWords_ = new FoundList(this);
-    foundAnagrams_ = new FoundList(this);
+    foundWords_ = new FoundList(FoundList::Kind::Words, this);
+    foundAnagrams_ = new FoundList(FoundList::Kind::Anagrams, this);
     words->setModel(foundWords_);
     anagrams->setModel(foundAnagrams_);
 }
@@ -195,15 +197,20 @@ void kereso::Form_Load()
         box->setPalette(pal);
     }
     run_ = new SearchRun(program::filePath(QStringLiteral("szavak.txt")), this);
-    connect(run_, &SearchRun::wordsFound, this, [this](const std::vector<Found> &w) { foundWords_->add(w); });
-    connect(run_, &SearchRun::anagramsFound, this, [this](const std::vector<Found> &a) { foundAnagrams_->add(a); });
+    connect(run_, &SearchRun::wordsFound, this,
+            [this](const std::shared_ptr<const finder::Search> &search, const std::vector<finder::FoundWord> &found) {
+                foundWords_->restart(search);
+                foundWords_->appendWords(found);
+                foundAnagrams_->restart(search);
+            });
+    connect(run_, &SearchRun::anagramsFound, this,
+            [this](const std::vector<finder::Anagram> &found) { foundAnagrams_->append(found); });
     connect(run_, &SearchRun::containMissing, this, [this] {
         containMissing_ = true;
         tell(QStringLiteral("A betűk között nincs meg mindaz, amit tartalmaznia kell."));
     });
-    connect(run_, &SearchRun::finished, this, [this] {
-        foundWords_->flush();
-        foundAnagrams_->flush();
+    connect(run_, &SearchRun::finished, this, [this](bool bounded) {
+        foundAnagrams_->setBounded(bounded);
         showCounts();
     });
     connect(run_, &SearchRun::failed, this, [this](const QString &message) {
@@ -265,6 +272,14 @@ void kereso::search()
         status->clear();
     containMissing_ = false;
     failed_ = false;
+    // No more letters than the game's own, as from the command line.
+    if (::letters::count(letters->text()) > ::letters::MostLetters) {
+        run_->cancel();
+        failed_ = true;
+        tell(::letters::TooManyMessage);
+        showCounts();
+        return;
+    }
     finder::Query query;
     query.letters = letters->text();
     query.contain = mustContain->text();
@@ -278,27 +293,35 @@ void kereso::search()
     showCounts();
 }
 
+// How many a list holds, as a Hungarian reads a number; "legalább" where the
+// search stopped at its bound, since there are more than it holds.
+static QString counted(const FoundList *list)
+{
+    const QString count = QLocale(QLocale::Hungarian).toString(list->rowCount());
+    return list->isBounded() ? QStringLiteral("legalább ") + count : count;
+}
+
 void kereso::showCounts()
 {
     const bool running = isSearching();
     const QString more = running ? QStringLiteral(" – keresés…") : QString();
-    wordsLabel->setText(QStringLiteral("Szavak: %1").arg(foundWords_->rowCount())
+    wordsLabel->setText(QStringLiteral("Szavak: ") + counted(foundWords_)
                         + (running && foundWords_->rowCount() == 0 ? more : QString()));
-    anagramsLabel->setText(QStringLiteral("Anagrammák: %1").arg(foundAnagrams_->rowCount()) + more);
+    anagramsLabel->setText(QStringLiteral("Anagrammák: ") + counted(foundAnagrams_) + more);
     // A screen reader hears a list by its name, the count in it.
-    words->setAccessibleName(QStringLiteral("Szavak, %1").arg(foundWords_->rowCount()));
-    anagrams->setAccessibleName(QStringLiteral("Anagrammák, %1").arg(foundAnagrams_->rowCount()));
+    words->setAccessibleName(QStringLiteral("Szavak, ") + counted(foundWords_));
+    anagrams->setAccessibleName(QStringLiteral("Anagrammák, ") + counted(foundAnagrams_));
 }
 
 void kereso::takeWord()
 {
-    if (words->currentIndex().isValid())
+    if (words->currentIndex().isValid() && words->currentIndex().row() < foundWords_->rowCount())
         take(foundWords_->at(words->currentIndex().row()));
 }
 
 void kereso::takeAnagram()
 {
-    if (anagrams->currentIndex().isValid())
+    if (anagrams->currentIndex().isValid() && anagrams->currentIndex().row() < foundAnagrams_->rowCount())
         take(foundAnagrams_->at(anagrams->currentIndex().row()));
 }
 

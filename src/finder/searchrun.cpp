@@ -5,6 +5,10 @@
 
 using namespace finder;
 
+static std::atomic<size_t> bound{MostAnagrams};
+
+void SearchRun::setBound(size_t most) { bound = most; }
+
 SearchRun::SearchRun(const QString &listPath, QObject *parent) : QObject(parent)
 {
     list_ = QtConcurrent::run([listPath]() -> Loaded {
@@ -97,30 +101,23 @@ void SearchRun::work(const Query &query, const std::atomic<bool> &stop, quint64 
         });
         return;
     }
-    const Search search(*list, query);
-    if (!search.containFits()) {
+    // The search keeps its list for as long as a window shows what it found.
+    const std::shared_ptr<const Search> search(new Search(*list, query), [list](const Search *s) { delete s; });
+    if (!search->containFits()) {
         post(generation, [this] {
             running_ = false;
             emit containMissing();
-            emit finished();
+            emit finished(false);
         });
         return;
     }
-    std::vector<Found> words;
-    for (const FoundWord &w : search.words())
-        words.push_back(rankWord(*list, w));
-    post(generation, [this, words = std::move(words)] { emit wordsFound(words); });
-    const QStringList contained = search.contained();
-    search.anagrams([&](std::vector<Anagram> &&batch) {
-        std::vector<Found> found;
-        found.reserve(batch.size());
-        for (const Anagram &a : batch)
-            found.push_back(rankAnagram(*list, a, contained));
-        post(generation, [this, found = std::move(found)] { emit anagramsFound(found); });
-    }, stop);
-    if (!stop)
-        post(generation, [this] {
+    post(generation, [this, search, words = search->words()] { emit wordsFound(search, words); });
+    const Ending ending = search->anagrams([&](std::span<const Anagram> run) {
+        post(generation, [this, run = std::vector<Anagram>(run.begin(), run.end())] { emit anagramsFound(run); });
+    }, stop, bound);
+    if (ending != Ending::Cancelled)
+        post(generation, [this, ending] {
             running_ = false;
-            emit finished();
+            emit finished(ending == Ending::Bounded);
         });
 }

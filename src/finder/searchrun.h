@@ -2,9 +2,9 @@
 #pragma once
 // The finder's searches, off the user-interface thread. The word list is
 // read once, in the background; each query hands back its words, then its
-// anagrams in batches; a newer query cancels the older one, and the runner
-// cancels and waits for its searches when it goes, so that closing the
-// window or the game never waits on a search that nobody reads.
+// anagrams in runs, the best first; a newer query cancels the older one,
+// and the runner cancels and waits for its searches when it goes, so that
+// closing the window or the game never waits on a search that nobody reads.
 
 #include "finder/rules/search.h"
 
@@ -14,9 +14,6 @@
 #include <memory>
 #include <vector>
 
-// What a list shows of one result, and what it lays out on the board.
-using Found = finder::Ranked;
-
 class SearchRun : public QObject
 {
     Q_OBJECT
@@ -25,15 +22,21 @@ public:
     ~SearchRun() override;
 
     void start(const finder::Query &query);
+    // The most anagrams a search gives (finder::MostAnagrams); a test sets a
+    // smaller bound to see one reached.
+    static void setBound(size_t most);
     void cancel();
     bool isRunning() const { return running_; }
 
 signals:
-    void wordsFound(const std::vector<Found> &words);
-    void anagramsFound(const std::vector<Found> &anagrams);
+    // A search's words; its anagrams follow. The search tells their texts.
+    void wordsFound(const std::shared_ptr<const finder::Search> &search, const std::vector<finder::FoundWord> &words);
+    // The next anagrams, after those found before.
+    void anagramsFound(const std::vector<finder::Anagram> &anagrams);
     // The letters do not hold the must-contain text.
     void containMissing();
-    void finished();
+    // `bounded`: there were more anagrams than a search gives.
+    void finished(bool bounded);
     void failed(const QString &message);
 
 private:

@@ -14,7 +14,6 @@
 
 namespace seged {
 
-static const QString TooManyLetters = QStringLiteral("A megadott kifejezés legfeljebb 23 betűből állhat!");
 static const QString TooLongText = QStringLiteral("A kiindulási szöveg legfeljebb 32767 karakterből állhat!");
 
 static void createFurtherTiles(board &b)
@@ -84,7 +83,7 @@ void SetUpGame(const QString &raw, QWidget &entry)
         createFurtherTiles(b);
         enableGameCommands(b, true);
     } else {
-        program::warn(TooManyLetters);
+        program::warn(letters::TooManyMessage);
         enableGameCommands(b, false);
     }
     tile0->setFocus(Qt::OtherFocusReason);

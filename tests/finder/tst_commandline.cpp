@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/resource.h>
 
 // The program in a folder of its own, beside a word list of the test's making.
 struct Installed
@@ -25,7 +26,7 @@ struct Installed
         }
     }
     // Runs it with no display at all: no X, no Wayland, no platform chosen.
-    int run(const QStringList &args, QString *out, QString *err)
+    int run(const QStringList &args, QString *out, QString *err, int timeoutMs = 30000)
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -33,7 +34,7 @@ struct Installed
             env.remove(QString::fromLatin1(name));
         p.setProcessEnvironment(env);
         p.start(dir.filePath("morvalin"), args);
-        if (!p.waitForFinished(30000))
+        if (!p.waitForFinished(timeoutMs))
             return -1;
         *out = QString::fromUtf8(p.readAllStandardOutput());
         *err = QString::fromUtf8(p.readAllStandardError());
@@ -129,6 +130,30 @@ private slots:
         QCOMPARE(program.run(args, &out, &err), status);
         QVERIFY2(err.contains(message), qPrintable(err));
         QCOMPARE(out, QString());
+    }
+
+    // The deepest search the command line takes keeps within its memory bound, however many anagrams it has: it
+    // prints the best million and says on standard error that it stopped there.
+    void deepestSearchBounded()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the sanitizers' own memory hides the search's");
+#endif
+        QFile shipped(QStringLiteral(MORVALIN_WORDLIST));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray list = shipped.readAll();
+        Installed program(&list);
+        QString out, err;
+        // The list and its relaxed classes, for a search of two letters: what a search stands on.
+        QCOMPARE(program.run({"--anagram", "ab", "--relax", "3"}, &out, &err), 0);
+        rusage usage{};
+        getrusage(RUSAGE_CHILDREN, &usage);
+        const long loadedKb = usage.ru_maxrss;
+        QCOMPARE(program.run({"--anagram", "Széchenyi István gróf urak", "--words", "5", "--relax", "3"}, &out, &err, 300000), 0);
+        getrusage(RUSAGE_CHILDREN, &usage); // the largest child's peak
+        QVERIFY2(usage.ru_maxrss - loadedKb <= 300 * 1024, qPrintable(QString("%1 MB above the list").arg((usage.ru_maxrss - loadedKb) / 1024)));
+        QCOMPARE(out.count(u'\n'), qsizetype(1000000));
+        QVERIFY2(err.contains(QStringLiteral("az első 1\u00a0000\u00a0000 anagramma")), qPrintable(err));
     }
 
     void help()

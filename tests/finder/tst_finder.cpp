@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The finder counts letters exactly and finds every word and every anagram once, within the limits asked for.
+// The finder counts letters exactly and gives every anagram once, the best first, in the order the full sort of
+// every anagram gives, within the limits asked for.
 
 #include "finder/listtext.h"
 #include "finder/rules/placement.h"
@@ -8,7 +9,6 @@
 
 #include <QRandomGenerator>
 #include <QtTest>
-#include <set>
 #include <thread>
 
 using namespace finder;
@@ -21,49 +21,70 @@ static WordList listOf(const QStringList &words)
     return std::move(*list);
 }
 
-// An anagram as sorted words joined by spaces, the must-contain words among them.
-static QString spelled(const WordList &list, const Anagram &a, const QStringList &contained)
+static const WordList &shippedList()
 {
-    QStringList words = contained;
-    for (const int32_t w : a.words)
-        words << list.word(w);
-    words.sort();
-    return words.join(' ');
+    static const std::optional<WordList> list = WordList::load(QStringLiteral(MORVALIN_WORDLIST));
+    if (!list)
+        qFatal("the shipped list does not load");
+    return *list;
 }
 
-static QStringList anagramsOf(const WordList &list, const Query &q)
+// What the search gives, run after run, and how it ended.
+static std::pair<std::vector<Anagram>, Ending> given(const Search &search, size_t most = MostAnagrams)
 {
-    const Search search(list, q);
-    QStringList found;
-    std::atomic<bool> cancel{false};
-    search.anagrams([&](std::vector<Anagram> &&batch) {
-        for (const Anagram &a : batch)
-            found << spelled(list, a, search.contained());
-    }, cancel, 3);
-    return found;
+    std::vector<Anagram> found;
+    const std::atomic<bool> cancel{false};
+    const Ending ending = search.anagrams([&](std::span<const Anagram> run) { found.insert(found.end(), run.begin(), run.end()); },
+                                         cancel, most);
+    return {found, ending};
 }
 
-// Every multiset of at most `most` words of at least `minLength` letters whose letters are alike with `rest` at the
-// level: the slow way.
-static void brute(const QStringList &words, const Counts &rest, int from, int most, int minLength, Relax relax,
-                  QStringList &chosen, std::set<QString> &out)
+// Every multiset of at most `most` words of the list, but the starting words, whose letters are alike with `rest`
+// at the loosest level, weighed, and sorted: the slow way.
+static void brute(const Search &search, const std::vector<std::pair<int32_t, Counts>> &words, const Counts &rest,
+                  size_t from, int most, std::vector<int32_t> &chosen, std::vector<Anagram> &out)
 {
     if (rest.total() == 0) {
-        QStringList sorted = chosen;
-        sorted.sort();
-        out.insert(sorted.join(' '));
+        if (const std::optional<Anagram> a = search.weigh(chosen))
+            out.push_back(*a);
         return;
     }
-    if (most == 0)
-        return;
-    for (int i = from; i < words.size(); ++i) {
-        const Counts c = fold(countLetters(words[i]), relax);
-        if (c.total() < minLength || !rest.holds(c))
+    for (size_t i = from; i < words.size() && most > 0; ++i) {
+        if (!rest.holds(words[i].second))
             continue;
-        chosen << words[i];
-        brute(words, rest.minus(c), i, most - 1, minLength, relax, chosen, out);
-        chosen.removeLast();
+        chosen.push_back(words[i].first);
+        brute(search, words, rest.minus(words[i].second), i, most - 1, chosen, out);
+        chosen.pop_back();
     }
+}
+static std::vector<Anagram> fullSort(const WordList &list, const Search &search, const Query &q)
+{
+    const Relax loose = q.relax == Relax::Exact ? Relax::Exact : Relax::Loosest;
+    Counts rest = fold(countLetters(q.letters), loose);
+    const Counts contained = fold(countLetters(q.contain), loose);
+    if (!rest.holds(contained))
+        return {};
+    rest = rest.minus(contained);
+    const QStringList starting = q.starting.toLower().split(u' ', Qt::SkipEmptyParts);
+    std::vector<std::pair<int32_t, Counts>> words;
+    for (int w = 0; w < list.wordCount(); ++w) {
+        const Counts letters = fold(list.lettersOf(w), loose);
+        if (list.length(w) >= q.minLength && rest.holds(letters) && !starting.contains(list.word(w)))
+            words.push_back({w, letters});
+    }
+    std::vector<Anagram> all;
+    std::vector<int32_t> chosen;
+    brute(search, words, rest, 0, q.maxWords - int(search.contained().size()), chosen, all);
+    std::sort(all.begin(), all.end(), [&](const Anagram &a, const Anagram &b) { return search.before(a, b); });
+    return all;
+}
+
+static QStringList shown(const Search &search, const std::vector<Anagram> &anagrams)
+{
+    QStringList texts;
+    for (const Anagram &a : anagrams)
+        texts << QString::number(a.score) + u' ' + search.ranked(a).shown();
+    return texts;
 }
 
 class TestFinder : public QObject
@@ -99,79 +120,105 @@ private slots:
         }
     }
 
-    // The search against every multiset of words, on small random lists over a few letters, accents among them:
-    // each found once, none false; relaxed, the swaps turn the tiles into the words' letters.
-    void everyAnagramOnce_data()
+    // The search against the full sort of every anagram found the slow way: the same anagrams in the same order,
+    // the best N the first N; relaxed, the swaps turn the tiles into the words' letters. On small random lists,
+    // where one class or one word comes twice, and on the shipped list with letters drawn from its own words, at
+    // every level, with and without must-contain and starting words.
+    void bestFirstIsTheFullSort_data()
     {
         QTest::addColumn<int>("seed");
-        QTest::addColumn<int>("maxWords");
-        QTest::addColumn<int>("minLength");
+        QTest::addColumn<bool>("shipped");
         QTest::addColumn<int>("level");
-        for (int seed = 1; seed <= 6; ++seed) {
-            QTest::addRow("seed %d, up to 3 words", seed) << seed << 3 << 1 << 0;
-            QTest::addRow("seed %d, up to 4 words of 2 letters or more", seed) << seed << 4 << 2 << 0;
-        }
-        for (int seed = 1; seed <= 4; ++seed)
-            for (int level = 1; level <= 3; ++level)
-                QTest::addRow("seed %d, relaxed at level %d", seed, level) << seed << 3 << 1 << level;
+        // Words of one cost and no reading, whose anagrams score their bound exactly: ties go by fewer words and text.
+        QTest::addRow("ties at the bound") << 0 << false << 0;
+        for (int level = 0; level < RelaxLevels; ++level)
+            for (int seed = 1; seed <= 3; ++seed) {
+                QTest::addRow("random list %d, level %d", seed, level) << seed << false << level;
+                QTest::addRow("shipped list %d, level %d", seed, level) << seed << true << level;
+            }
     }
-    void everyAnagramOnce()
+    void bestFirstIsTheFullSort()
     {
         QFETCH(int, seed);
-        QFETCH(int, maxWords);
-        QFETCH(int, minLength);
+        QFETCH(bool, shipped);
         QFETCH(int, level);
-        const Relax relax = Relax(level);
-        QRandomGenerator rng{quint32(seed)};
+        QRandomGenerator rng{quint32(seed * 7 + level)};
+        Query q;
+        q.relax = Relax(level);
+        q.maxWords = 3 + int(rng.bounded(2));
+        q.minLength = 1 + int(rng.bounded(2));
         const QString alphabet = level ? QStringLiteral("aáoóöőuúüűiíywv") : QStringLiteral("aáelmoöős");
-        QStringList words;
-        while (words.size() < 60) {
+        QStringList forms, words;
+        if (seed == 0)
+            for (const char *w : {"a", "b", "c", "d", "ab", "bc", "cd", "abc", "bcd", "dab"})
+                forms << w, words << QString(w) + "\t50\tF";
+        while (!shipped && forms.size() < 60) {
             QString w;
             for (int n = 1 + int(rng.bounded(level ? 3 : 4)); n > 0; --n)
                 w += alphabet[int(rng.bounded(alphabet.size()))];
-            // Words of the same letters come in twos and threes, where an anagram can be spelled several ways.
-            for (int turn = 0; turn < 3 && !words.contains(w); ++turn) {
-                words << w;
+            // Words of the same letters come in twos and threes, at two costs, so that many anagrams tie.
+            for (int turn = 0; turn < 3 && !forms.contains(w); ++turn) {
+                forms << w;
+                words << w + QStringLiteral("\t%1\t%2").arg(10 + 40 * rng.bounded(2)).arg(QString("NAVDOC")[int(rng.bounded(6))]);
                 std::rotate(w.begin(), w.begin() + 1, w.end());
             }
         }
-        // Exact, a phrase of doubled words, so that an anagram may use a word, or a class, twice; relaxed, letters
-        // at random, which the words match only through their swaps.
-        QString phrase;
-        for (int n = 2 + int(rng.bounded(2)); n > 0 && !level; --n)
-            phrase += words[int(rng.bounded(words.size()))].repeated(2);
-        for (int n = 6 + int(rng.bounded(3)); n > 0 && level; --n)
-            phrase += alphabet[int(rng.bounded(alphabet.size()))];
-        std::set<QString> expected;
-        QStringList chosen;
-        brute(words, fold(countLetters(phrase), relax), 0, maxWords, minLength, relax, chosen, expected);
-
-        const WordList list = listOf(words);
-        Query q;
-        q.letters = phrase;
-        q.maxWords = maxWords;
-        q.minLength = minLength;
-        q.relax = relax;
-        QStringList found;
-        std::atomic<bool> cancel{false};
-        Search(list, q).anagrams([&](std::vector<Anagram> &&batch) {
-            for (const Anagram &a : batch) {
-                found << spelled(list, a, {});
-                Counts tiles = countLetters(phrase);
-                for (const Swap &s : a.swaps) {
-                    QVERIFY(foldLetter(s.tile, relax) == foldLetter(s.letter, relax) && s.tile != s.letter);
-                    --tiles.n[size_t(s.tile)];
-                    ++tiles.n[size_t(s.letter)];
-                }
-                QString letters;
-                for (const int32_t w : a.words)
-                    letters += list.word(w);
-                const Counts spelledLetters = countLetters(letters);
-                QVERIFY(std::equal(tiles.n.begin(), tiles.n.begin() + Letters, spelledLetters.n.begin()));
+        const WordList own = shipped ? WordList() : listOf(words);
+        const WordList &list = shipped ? shippedList() : own;
+        // The letters of two or three short words of the list, one of them maybe twice, so that an anagram may
+        // use a word or a class twice; relaxed, each letter maybe turned into one alike at the level, which the words
+        // then match only through their swaps.
+        if (seed == 0)
+            q.letters = QStringLiteral("abcd");
+        while (seed && (q.letters.size() < 6 || countLetters(q.letters + q.contain).total() > 11)) {
+            q.letters.clear();
+            q.contain.clear();
+            for (int n = 2 + int(rng.bounded(2)); n > 0; --n) {
+                const QString w = list.word(int(rng.bounded(list.wordCount())));
+                if (n == 1 && seed == 2 && shipped)
+                    q.contain = w; // it is in every anagram
+                else
+                    q.letters += (w + u' ').repeated(shipped ? 1 : 1 + int(rng.bounded(2)));
             }
-        }, cancel, 3);
-        QCOMPARE(std::set<QString>(found.begin(), found.end()), expected);
-        QCOMPARE(found.size(), qsizetype(expected.size())); // each once
+        }
+        if (shipped && seed == 3)
+            q.starting = q.letters.section(u' ', 0, 0);
+        // Room for the words drawn, at least.
+        const QStringList drawn = (q.letters + q.contain).split(u' ', Qt::SkipEmptyParts);
+        q.maxWords = std::max<int>(q.maxWords, int(drawn.size()) + (seed == 3 && shipped));
+        for (const QString &w : drawn)
+            q.minLength = std::min<int>(q.minLength, int(w.size()));
+        for (QChar &c : q.letters) {
+            const int k = letterIndex(c.unicode());
+            const QString alike = alphabet + QStringLiteral("elmsbdtnrk");
+            const QChar other = alike[int(rng.bounded(alike.size()))];
+            if (k >= 0 && rng.bounded(3) == 0 && foldLetter(letterIndex(other.unicode()), q.relax) == foldLetter(k, q.relax))
+                c = other;
+        }
+        q.letters += q.contain;
+
+        const Search search(list, q);
+        const std::vector<Anagram> all = fullSort(list, search, q);
+        const auto [found, ending] = given(search);
+        QCOMPARE(shown(search, found), shown(search, all));
+        QCOMPARE(ending, Ending::Whole);
+        QVERIFY2(!all.empty(), qPrintable(q.letters));
+        for (const size_t most : {size_t(1), size_t(2), all.size() / 3, all.size() / 2, all.size()}) {
+            const auto [best, end] = given(search, most);
+            QCOMPARE(shown(search, best), shown(search, std::vector<Anagram>(all.begin(), all.begin() + ptrdiff_t(most))));
+            QCOMPARE(end, most < all.size() ? Ending::Bounded : Ending::Whole);
+        }
+        for (const Anagram &a : found) {
+            Counts tiles = countLetters(q.letters), spelled = countLetters(q.contain);
+            for (const Swap &s : search.ranked(a).swaps) {
+                QVERIFY(foldLetter(s.tile, q.relax) == foldLetter(s.letter, q.relax) && s.tile != s.letter);
+                --tiles.n[size_t(s.tile)];
+                ++tiles.n[size_t(s.letter)];
+            }
+            for (const int32_t w : a.read())
+                spelled = spelled.plus(w >= 0 ? list.lettersOf(w) : Counts());
+            QVERIFY(std::equal(tiles.n.begin(), tiles.n.begin() + Letters, spelled.n.begin()));
+        }
     }
 
     // Each level takes its letters as alike, and no others; the words say which tiles stand for which letters.
@@ -199,8 +246,9 @@ private slots:
         q.relax = Relax(level);
         q.minLength = 3;
         QStringList found;
-        for (const FoundWord &w : Search(list, q).words())
-            found << rankWord(list, w).shown();
+        const Search search(list, q);
+        for (const FoundWord &w : search.words())
+            found << search.ranked(w).shown();
         found.sort();
         words.sort();
         QCOMPARE(found, words);
@@ -209,24 +257,16 @@ private slots:
     // Relaxing adds results and never reorders or hides the exact ones.
     void relaxingKeepsTheExactOrder()
     {
-        const std::optional<WordList> list = WordList::load(QStringLiteral(MORVALIN_WORDLIST));
-        QVERIFY(list);
         const auto ranked = [&](Relax relax) {
             Query q;
             q.letters = QStringLiteral("Petőfi Sándor");
             q.relax = relax;
-            const Search search(*list, q);
-            std::vector<Ranked> all;
-            std::atomic<bool> cancel{false};
-            search.anagrams([&](std::vector<Anagram> &&batch) {
-                for (const Anagram &a : batch)
-                    all.push_back(rankAnagram(*list, a, {}));
-            }, cancel);
-            std::stable_sort(all.begin(), all.end(), [](const Ranked &a, const Ranked &b) { return a.rank < b.rank; });
+            const Search search(shippedList(), q);
+            const std::vector<Anagram> all = given(search).first;
             QStringList exact;
-            for (const Ranked &r : all)
-                if (r.swaps.empty())
-                    exact << r.rank.text;
+            for (const Anagram &a : all)
+                if (search.ranked(a).swaps.empty())
+                    exact << search.ranked(a).text;
             return std::pair{exact, all.size()};
         };
         const auto [exact, exactCount] = ranked(Relax::Exact);
@@ -235,32 +275,6 @@ private slots:
             QCOMPARE(withinRelaxed, exact);
             QVERIFY(count > exactCount);
         }
-    }
-
-    // On the shipped list, where the same class and the same word come up twice, each set of words comes out once.
-    void eachSetOnceOnTheRealList_data()
-    {
-        QTest::addColumn<QString>("phrase");
-        QTest::addColumn<int>("maxWords");
-        QTest::newRow("Szabó Magda regényei, up to 4 words") << "Szabó Magda regényei" << 4;
-        QTest::newRow("Petőfi Sándor, up to 5 words") << "Petőfi Sándor" << 5;
-    }
-    void eachSetOnceOnTheRealList()
-    {
-        QFETCH(QString, phrase);
-        QFETCH(int, maxWords);
-        const std::optional<WordList> list = WordList::load(QStringLiteral(MORVALIN_WORDLIST));
-        QVERIFY(list);
-        Query q;
-        q.letters = phrase;
-        q.maxWords = maxWords;
-        q.allowStarting = true;
-        const QStringList found = anagramsOf(*list, q);
-        QVERIFY(found.size() > 1000);
-        const std::set<QString> distinct(found.begin(), found.end());
-        QCOMPARE(qsizetype(distinct.size()), found.size());
-        for (const QString &a : found) // and each one spells the phrase exactly
-            QVERIFY2(countLetters(a) == countLetters(phrase), qPrintable(a));
     }
 
     // On the shipped list, of two anagrams of the same letters, the one a person would pick comes first.
@@ -279,23 +293,21 @@ private slots:
     {
         QFETCH(QString, first);
         QFETCH(QString, then);
-        const std::optional<WordList> list = WordList::load(QStringLiteral(MORVALIN_WORDLIST));
-        QVERIFY(list);
-        QCOMPARE(countLetters(first), countLetters(then));
-        const auto ranked = [&](const QString &text) {
-            Anagram a;
-            for (const QString &word : text.split(u' ')) {
-                const int c = list->find(countLetters(word));
-                for (const int32_t w : c >= 0 ? list->wordsOf(c) : std::span<const int32_t>())
-                    if (list->word(w) == word)
-                        a.words.push_back(w);
-            }
-            if (a.words.size() != size_t(text.count(u' ') + 1))
-                qFatal("not on the list: %s", qPrintable(text));
-            return rankAnagram(*list, a, {}).rank;
+        const WordList &list = shippedList();
+        Query q;
+        q.letters = first;
+        const Search search(list, q);
+        const auto weighed = [&](const QString &text) {
+            std::vector<int32_t> words;
+            for (const QString &word : text.split(u' '))
+                words.push_back(list.lowerBound(word.toUtf8()));
+            const std::optional<Anagram> a = search.weigh(words);
+            if (!a)
+                qFatal("not an anagram of the list's words: %s", qPrintable(text));
+            return *a;
         };
-        QVERIFY2(ranked(first) < ranked(then), qPrintable(QString("%1 (%2) after %3 (%4)").arg(first).arg(ranked(first).score)
-                                                                .arg(then).arg(ranked(then).score)));
+        QVERIFY2(search.before(weighed(first), weighed(then)),
+                 qPrintable(QString("%1 (%2) after %3 (%4)").arg(first).arg(weighed(first).score).arg(then).arg(weighed(then).score)));
     }
 
     // How words read as a phrase: their order and whether the reading earns or costs.
@@ -324,17 +336,24 @@ private slots:
         QFETCH(QString, order);
         QFETCH(int, bonus);
         static const QString Letters = QStringLiteral("DNOCAVIF");
-        std::vector<PhraseWord> given;
+        QStringList texts;
+        for (const QString &w : words)
+            texts << w.section(u' ', 0, 0);
+        QStringList sorted = texts;
+        sorted.sort();
+        std::vector<PhraseWord> phrase;
         for (const QString &w : words) {
             uint8_t classes = 0;
             for (const QChar c : w.section(u' ', 1))
                 classes |= uint8_t(1 << Letters.indexOf(c));
-            given.push_back({w.section(u' ', 0, 0), classes, 50});
+            const QString text = w.section(u' ', 0, 0);
+            phrase.push_back({int32_t(sorted.indexOf(text)), classes, uint8_t(text.size()), QString("aeiou").contains(text[0]),
+                              text == "a" ? ArticleKind::A : text == "az" ? ArticleKind::Az : ArticleKind::None});
         }
-        const Phrase p = arrange(given);
+        const Phrase p = arrange(phrase);
         QStringList seen;
-        for (const int i : p.order)
-            seen << given[size_t(i)].text;
+        for (size_t i = 0; i < phrase.size(); ++i)
+            seen << texts[p.order[i]];
         QCOMPARE(seen.join(u' '), order);
         QCOMPARE(p.bonus, bonus);
     }
@@ -373,29 +392,29 @@ private slots:
         QCOMPARE(placed.refusal.isEmpty() ? seen : placed.refusal, after);
     }
 
+    // The deepest search the finder takes, stopped in its middle: it stops within a moment and gives nothing more.
     void cancelStops()
     {
-        // Every two-letter word over ten letters, thirty letters in fifteen words: a search nobody would wait for.
-        QStringList words;
-        const QString alphabet = QStringLiteral("abcdeéfghi");
-        for (QChar x : alphabet)
-            for (QChar y : alphabet)
-                words << QString(x) + y;
-        const WordList list = listOf(words);
         Query q;
-        q.letters = alphabet.repeated(3);
-        q.maxWords = 15;
-        const Search search(list, q);
+        q.letters = QStringLiteral("Széchenyi István gróf urak");
+        q.maxWords = MostWords;
+        q.relax = Relax::Loosest;
+        const Search search(shippedList(), q);
         std::atomic<bool> cancel{false}, running{true};
+        std::atomic<size_t> runs{0};
+        Ending ending = Ending::Whole;
         std::thread worker([&] {
-            search.anagrams([](std::vector<Anagram> &&) {}, cancel);
+            ending = search.anagrams([&](std::span<const Anagram>) { ++runs; }, cancel);
             running = false;
         });
-        QTest::qWait(100);
+        QTRY_VERIFY_WITH_TIMEOUT(runs >= 3, 30000);
         QVERIFY(running);
         cancel = true;
-        QTRY_VERIFY_WITH_TIMEOUT(!running, 2000);
+        const size_t stoppedAt = runs;
+        QTRY_VERIFY_WITH_TIMEOUT(!running, 1000);
         worker.join();
+        QCOMPARE(ending, Ending::Cancelled);
+        QCOMPARE(runs.load(), stoppedAt);
     }
 };
 

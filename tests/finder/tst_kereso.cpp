@@ -5,6 +5,7 @@
 #include "finder/foundlist.h"
 #include "finder/kereso.h"
 #include "finder/listtext.h"
+#include "finder/searchrun.h"
 #include "game/seged.h"
 #include "support/testsupport.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QSpinBox>
+#include <QThreadPool>
 
 using namespace testsupport;
 
@@ -143,24 +145,45 @@ private slots:
         QVERIFY(b.isVisible());
     }
 
-    // A search no one would wait for: the board's events are served while it runs, and closing the finder stops it.
-    void searchesOffTheBoardsThread() {
-        QStringList words;
-        for (QChar x : QString("abcdeéfghi"))
-            for (QChar y : QString("abcdeéfghi"))
-                words << QString(x) + y;
-        kereso &k = open("abcdeéfghi", words);
+    // The count says how many were found; where the search stopped at its bound, that there are at least as many.
+    void countsAndItsBound_data() {
+        QTest::addColumn<int>("bound");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("every anagram") << 100 << "Anagrammák: 12";
+        QTest::newRow("exactly as many as the bound") << 12 << "Anagrammák: 12";
+        QTest::newRow("more than the bound") << 5 << "Anagrammák: legalább 5";
+    }
+    void countsAndItsBound() {
+        QFETCH(int, bound);
+        QFETCH(QString, label);
+        SearchRun::setBound(size_t(bound));
+        kereso &k = open("Kalap", {"kalap", "lap", "kal", "pal", "ka", "la", "pa", "ap", "a", "k", "l", "p"});
+        SearchRun::setBound(finder::MostAnagrams);
+        QCOMPARE(k.anagramsLabel->text(), label);
+        QCOMPARE(k.anagrams->accessibleName(), QString(label).replace(": ", ", "));
+        QCOMPARE(k.foundAnagrams()->rowCount(), std::min(bound, 12));
+    }
+
+    // The deepest search the window takes, on the shipped list: the best come at once, the board's clock ticks
+    // meanwhile, and a change of an option stops it and brings the new search's results.
+    void aDeepSearchAnswersAndStops() {
+        session->copyAsset("szavak.txt");
+        board &b = play("Széchenyi István gróf urak");
+        b.openFinder();
+        kereso &k = forms::load<kereso>();
         k.maxWords->setValue(5);
-        k.letters->setText(QString("abcdeéfghi").repeated(3));
-        QTRY_VERIFY(k.isSearching());
-        int turns = 0;
-        QTimer tick;
-        QObject::connect(&tick, &QTimer::timeout, [&] { ++turns; });
-        tick.start(10);
-        QTRY_VERIFY(turns >= 5);
+        k.relax->button(3)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(k.foundAnagrams()->rowCount() >= 20, 20000);
+        const QString clock = b.Label3->text();
+        QTRY_VERIFY_WITH_TIMEOUT(b.Label3->text() != clock, 3000);
         QVERIFY(k.isSearching());
-        k.closeButton->click();
-        QTRY_VERIFY(!forms::loaded<kereso>());
+        QVERIFY(k.anagramsLabel->text().endsWith(QStringLiteral("keresés…")));
+        k.maxWords->setValue(1);
+        QTRY_VERIFY_WITH_TIMEOUT(!k.isSearching(), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount(), 0, 1000); // the deep one stopped
+        for (int row = 0; row < k.foundAnagrams()->rowCount(); ++row)
+            QVERIFY(!k.foundAnagrams()->at(row).text.contains(u' '));
+        QVERIFY(!k.anagramsLabel->text().contains(QStringLiteral("legalább")));
     }
 };
 

@@ -4,7 +4,6 @@
 #include "finder/rules/wordlist.h"
 
 #include <algorithm>
-#include <array>
 
 namespace finder {
 
@@ -26,141 +25,166 @@ constexpr std::array<std::pair<uint8_t, Role>, 8> RoleOfClass{{
     {Other, Rest},
 }};
 
-bool startsWithVowel(const QString &word)
-{
-    static const QString Vowels = QStringLiteral("aáeéiíoóöőuúüű");
-    return !word.isEmpty() && Vowels.contains(word.front().toLower());
-}
-
 // Whether an article goes before a word: "a" before a consonant, "az"
-// before a vowel, "egy" before either.
-bool agrees(const QString &article, const QString &next)
+// before a vowel, any other before either.
+bool agrees(const PhraseWord &article, const PhraseWord &next)
 {
-    if (article.compare(QStringLiteral("a"), Qt::CaseInsensitive) == 0)
-        return !startsWithVowel(next);
-    if (article.compare(QStringLiteral("az"), Qt::CaseInsensitive) == 0)
-        return startsWithVowel(next);
+    switch (article.article) {
+    case ArticleKind::A: return !next.vowel;
+    case ArticleKind::Az: return next.vowel;
+    case ArticleKind::None: return true;
+    }
     return true;
 }
+
+// A few indexes, without the heap: a reading has at most MostWords words.
+struct Indexes
+{
+    std::array<int8_t, MostWords> at{};
+    int size = 0;
+    void add(int i) { at[size_t(size++)] = int8_t(i); }
+    const int8_t *begin() const { return at.data(); }
+    const int8_t *end() const { return at.data() + size; }
+};
 
 struct Reading
 {
     std::span<const PhraseWord> words;
     std::span<const Role> roles;
 
+    // Within a role: the longer word first, then the text's order.
     bool before(int a, int b) const
     {
         const PhraseWord &x = words[size_t(a)], &y = words[size_t(b)];
-        if (x.text.size() != y.text.size())
-            return x.text.size() > y.text.size();
-        return x.text < y.text;
+        return x.length != y.length ? x.length > y.length : x.order < y.order;
     }
-    std::vector<int> with(Role role) const
+    Indexes with(Role role) const
     {
-        std::vector<int> found;
+        Indexes found;
         for (int i = 0; i < int(roles.size()); ++i)
             if (roles[size_t(i)] == role)
-                found.push_back(i);
-        std::sort(found.begin(), found.end(), [&](int a, int b) { return before(a, b); });
+                found.add(i);
+        std::sort(found.at.begin(), found.at.begin() + found.size, [&](int a, int b) { return before(a, b); });
         return found;
     }
 
     Phrase phrase() const
     {
         Phrase p;
+        int placed = 0;
+        const auto put = [&](int i) { p.order[size_t(placed++)] = int8_t(i); };
         // Noun phrases: subjects, objects, then the rest, each with its
         // adjective and its article.
         struct NounPhrase
         {
-            int noun, attribute = -1, article = -1;
-            Role role;
+            int noun = -1, attribute = -1, article = -1;
+            Role role = Rest;
         };
-        std::vector<NounPhrase> phrases;
+        std::array<NounPhrase, MostWords> phrases;
+        int count = 0;
         for (const Role role : {Subject, Object, Adverbial})
             for (const int i : with(role))
-                phrases.push_back({i, -1, -1, role});
-        std::vector<int> loose;
-        const std::vector<int> attributes = with(Attribute);
-        size_t a = 0;
-        for (NounPhrase &np : phrases)
-            if (a < attributes.size()) {
-                np.attribute = attributes[a++];
-                p.bonus += PhraseScore::Attribute;
-            }
-        loose.insert(loose.end(), attributes.begin() + ptrdiff_t(a), attributes.end());
+                phrases[size_t(count++)] = {i, -1, -1, role};
+        Indexes loose;
+        const Indexes attributes = with(Attribute);
+        int a = 0;
+        for (int n = 0; n < count && a < attributes.size; ++n) {
+            phrases[size_t(n)].attribute = attributes.at[size_t(a++)];
+            p.bonus += PhraseScore::Attribute;
+        }
+        for (; a < attributes.size; ++a)
+            loose.add(attributes.at[size_t(a)]);
         for (const int article : with(Determiner)) {
-            bool placed = false;
-            for (NounPhrase &np : phrases) {
+            bool found = false;
+            for (int n = 0; n < count && !found; ++n) {
+                NounPhrase &np = phrases[size_t(n)];
                 const int first = np.attribute >= 0 ? np.attribute : np.noun;
-                if (np.article < 0 && agrees(words[size_t(article)].text, words[size_t(first)].text)) {
+                if (np.article < 0 && agrees(words[size_t(article)], words[size_t(first)])) {
                     np.article = article;
-                    placed = true;
-                    break;
+                    found = true;
                 }
             }
-            if (placed) {
+            if (found) {
                 p.bonus += PhraseScore::Article;
             } else {
                 p.bonus -= PhraseScore::Dangling;
-                loose.push_back(article);
+                loose.add(article);
             }
         }
-        const std::vector<int> verbs = with(Verbal);
-        const bool argument = std::any_of(phrases.begin(), phrases.end(),
+        const Indexes verbs = with(Verbal);
+        const bool argument = std::any_of(phrases.begin(), phrases.begin() + count,
                                           [](const NounPhrase &np) { return np.role != Adverbial; });
-        if (!verbs.empty() && argument)
+        if (verbs.size > 0 && argument)
             p.bonus += PhraseScore::Predicate;
-        if (verbs.size() > 1)
-            p.bonus -= PhraseScore::SecondVerb * int(verbs.size() - 1);
-        const auto put = [&](const NounPhrase &np) {
+        if (verbs.size > 1)
+            p.bonus -= PhraseScore::SecondVerb * (verbs.size - 1);
+        const auto putPhrase = [&](const NounPhrase &np) {
             for (const int i : {np.article, np.attribute, np.noun})
                 if (i >= 0)
-                    p.order.push_back(i);
+                    put(i);
         };
         // Subject, verb, object, the rest: "a kutya eszi az almát".
-        for (const NounPhrase &np : phrases)
-            if (np.role == Subject)
-                put(np);
-        p.order.insert(p.order.end(), verbs.begin(), verbs.end());
-        for (const NounPhrase &np : phrases)
-            if (np.role != Subject)
-                put(np);
-        std::sort(loose.begin(), loose.end(), [&](int x, int y) { return before(x, y); });
-        p.order.insert(p.order.end(), loose.begin(), loose.end());
-        const std::vector<int> rest = with(Rest);
-        p.order.insert(p.order.end(), rest.begin(), rest.end());
+        for (int n = 0; n < count; ++n)
+            if (phrases[size_t(n)].role == Subject)
+                putPhrase(phrases[size_t(n)]);
+        for (const int i : verbs)
+            put(i);
+        for (int n = 0; n < count; ++n)
+            if (phrases[size_t(n)].role != Subject)
+                putPhrase(phrases[size_t(n)]);
+        std::sort(loose.at.begin(), loose.at.begin() + loose.size, [&](int x, int y) { return before(x, y); });
+        for (const int i : loose)
+            put(i);
+        for (const int i : with(Rest))
+            put(i);
         return p;
     }
 };
 
 } // namespace
 
+int bestEarning(uint8_t classes)
+{
+    int best = 0;
+    if (classes & Article)
+        best = std::max(best, PhraseScore::Article);
+    if (classes & Adjective)
+        best = std::max(best, PhraseScore::Attribute);
+    if (classes & Verb)
+        best = std::max(best, PhraseScore::Predicate);
+    return best;
+}
+
 Phrase arrange(std::span<const PhraseWord> words)
 {
-    const size_t n = words.size();
-    std::vector<std::vector<Role>> options(n);
+    const size_t n = std::min(words.size(), size_t(MostWords));
+    // The roles each word can take, each once.
+    std::array<std::array<Role, RoleOfClass.size()>, MostWords> options{};
+    std::array<size_t, MostWords> optionCount{};
     for (size_t i = 0; i < n; ++i) {
-        for (const auto &[bit, role] : RoleOfClass)
-            if (words[i].classes & bit && std::find(options[i].begin(), options[i].end(), role) == options[i].end())
-                options[i].push_back(role);
-        if (options[i].empty())
-            options[i].push_back(Rest);
+        for (const auto &[bit, role] : RoleOfClass) {
+            const auto end = options[i].begin() + ptrdiff_t(optionCount[i]);
+            if (words[i].classes & bit && std::find(options[i].begin(), end, role) == end)
+                options[i][optionCount[i]++] = role;
+        }
+        if (optionCount[i] == 0)
+            options[i][optionCount[i]++] = Rest;
     }
     // Every choice of roles, the first best one kept: a word has a few.
-    std::vector<size_t> pick(n, 0);
-    std::vector<Role> roles(n);
+    std::array<size_t, MostWords> pick{};
+    std::array<Role, MostWords> roles{};
     Phrase best;
     bool any = false;
     for (;;) {
         for (size_t i = 0; i < n; ++i)
             roles[i] = options[i][pick[i]];
-        Phrase p = Reading{words, roles}.phrase();
+        const Phrase p = Reading{words.first(n), std::span<const Role>(roles.data(), n)}.phrase();
         if (!any || p.bonus > best.bonus) {
-            best = std::move(p);
+            best = p;
             any = true;
         }
         size_t i = 0;
-        while (i < n && ++pick[i] == options[i].size())
+        while (i < n && ++pick[i] == optionCount[i])
             pick[i++] = 0;
         if (i == n)
             break;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two searches of the finder over a word list: every word that a part
-// of the letters spells, and every anagram that uses all of them.
+// of the letters spells, and the anagrams that use them all, the best first.
 
+#include "finder/rules/phrase.h"
 #include "finder/rules/wordlist.h"
 
 #include <QStringList>
@@ -13,11 +14,16 @@
 
 namespace finder {
 
+// The most anagrams one search gives: more than anyone reads, and few
+// enough that a window holds them in a few tens of megabytes. A search
+// with more gives these, the best, and says that it stopped.
+inline constexpr size_t MostAnagrams = 1'000'000;
+
 struct Query
 {
     QString letters;     // only the game's letters count
     QString contain;     // words the anagrams must hold, their letters taken first; anything else parts them
-    int maxWords = 3;    // the must-contain words among them
+    int maxWords = 3;    // the must-contain words among them; at most MostWords
     int minLength = 1;   // of a word found
     QString starting;     // the starting expression: its words are left out of anagrams
     bool allowStarting = false;
@@ -33,12 +39,16 @@ struct Swap
     bool operator==(const Swap &) const = default;
 };
 
-// An anagram: words of the list, the must-contain words not among them,
-// and the tiles that stand for other letters in them.
+// An anagram as a search keeps it, small, since a window may hold a million:
+// its score (what the order ranks by, the lowest first) and its words in
+// the order of its reading, each a word of the list or, as -1 - i, the i-th
+// must-contain word.
 struct Anagram
 {
-    std::vector<int32_t> words;
-    std::vector<Swap> swaps;
+    int32_t score = 0;
+    int8_t count = 0;
+    std::array<int32_t, MostWords> words{};
+    std::span<const int32_t> read() const { return {words.data(), size_t(count)}; }
 };
 
 // A single word, and the tiles that stand for other letters in it.
@@ -48,25 +58,61 @@ struct FoundWord
     std::vector<Swap> swaps;
 };
 
+// What a list shows of a result, and what the board lays out.
+struct Ranked
+{
+    QString text;        // the words in the phrase's order
+    QStringList words;   // the same, one by one
+    QString relaxed;     // the tiles standing for other letters: "ó→o, 2 y→i"
+    std::vector<Swap> swaps;
+    // The text a list shows and a screen reader says: the words, then the
+    // relaxed letters in brackets.
+    QString shown() const { return relaxed.isEmpty() ? text : text + QStringLiteral(" (") + relaxed + u')'; }
+};
+
+// How a search of anagrams ended.
+enum class Ending {
+    Whole,     // every anagram was given
+    Cancelled, // asked to stop
+    Bounded,   // more anagrams than it may give: the best were given
+};
+
+// What each relaxed letter costs in the ranking: an exact anagram comes
+// before a relaxed one as good, and fewer relaxed letters before more.
+inline constexpr int RelaxCost = 25;
+
 class Search
 {
 public:
     Search(const WordList &list, const Query &query);
+    ~Search();
 
     // Whether the letters hold the must-contain text.
     bool containFits() const { return fits_; }
     const QStringList &contained() const { return contained_; }
 
     // Every word of the letters left once the must-contain text has its own,
-    // the best first.
+    // the longest first, then the commonest.
     std::vector<FoundWord> words() const;
 
-    // Every anagram, each once whatever the order of its words, fewest words
-    // first. They come in batches: the first at once, then every `batchSize`
-    // or so. Setting `cancel` stops the search within a moment.
-    using Batch = std::function<void(std::vector<Anagram> &&)>;
-    void anagrams(const Batch &deliver, const std::atomic<bool> &cancel, size_t batchSize = 512) const;
+    // The anagrams, the best first in their final order, each once whatever
+    // the order of its words: in runs, the best screenful at once, then
+    // larger runs behind it, each run found without holding more than it.
+    // At most `most` of them. Setting `cancel` stops the search within a
+    // moment and nothing more is delivered.
+    using Deliver = std::function<void(std::span<const Anagram>)>;
+    Ending anagrams(const Deliver &deliver, const std::atomic<bool> &cancel, size_t most = MostAnagrams) const;
 
+    // The order of anagrams: by score, then fewer words, then the text.
+    bool before(const Anagram &a, const Anagram &b) const;
+    // Any words of the list, with the must-contain words, as one anagram:
+    // its score and reading, what the search ranks each anagram by; none
+    // when they do not spell the letters at the search's level.
+    std::optional<Anagram> weigh(std::span<const int32_t> words) const;
+
+    // What the window and the command line show.
+    Ranked ranked(const Anagram &anagram) const;
+    Ranked ranked(const FoundWord &word) const;
     // Which tiles stand for which letters when `words` spell (all or, when
     // `partial`, a part of) the letters: none when they need a letter no
     // tile stands for at the search's level.
@@ -74,50 +120,33 @@ public:
 
 private:
     struct Walk;
+    struct Candidates;
+    PhraseWord phraseWord(int32_t word) const;
+    Counts lettersOf(int32_t word) const;
+    QString textOf(int32_t word) const;
+
     const WordList &list_;
     const LetterIndex &index_;        // the exact classes, or the folded ones
     Query query_;
     QStringList contained_;
     bool fits_ = false;
     Counts tiles_;                    // the letters as they are
+    Counts foldedTiles_;              // the same at the search's level
     Counts containedLetters_;         // the must-contain words' own
     Counts rest_;                     // the letters left for the search, folded when relaxed
     std::vector<int32_t> candidates_; // classes that fit, the longest first
-    Block excludedBlock_;
-    std::span<uint8_t> excluded_;     // per word of the list
+    std::vector<int32_t> excluded_;   // the starting words the list has
+    // The must-contain words as the list knows them: cost, classes and
+    // place in the order of texts (between the list's words when it lacks one).
+    struct ContainedWord
+    {
+        PhraseWord phrase;
+        int cost;
+    };
+    std::vector<ContainedWord> containedWords_;
+    int32_t articleA_ = -1, articleAz_ = -1;
 };
 
-// The order a Hungarian player would pick from. Single words: the longest
-// first, then the commonest. Anagrams: by a score, the lowest first, that
-// adds each word's cost (how uncommon it is) and a cost for each word
-// beyond the first, less what the words earn by reading as a phrase (an
-// article before its noun, an adjective before its noun, a verb with its
-// subject or object); then fewer words, then the text.
-struct Rank
-{
-    int score = 0;
-    int words = 0;
-    QString text; // the words in the phrase's order
-    bool operator<(const Rank &other) const;
-};
-
-struct Ranked
-{
-    Rank rank;
-    QStringList words;   // in the phrase's order
-    QString relaxed;     // the tiles standing for other letters: "ó→o, 2 y→i"
-    std::vector<Swap> swaps;
-    // The text a list shows and a screen reader says: the words, then the
-    // relaxed letters in brackets.
-    QString shown() const { return relaxed.isEmpty() ? rank.text : rank.text + QStringLiteral(" (") + relaxed + u')'; }
-};
-
-// What each relaxed letter costs in the ranking: an exact anagram comes
-// before a relaxed one as good, and fewer relaxed letters before more.
-inline constexpr int RelaxCost = 25;
-
-Ranked rankWord(const WordList &list, const FoundWord &word);
-Ranked rankAnagram(const WordList &list, const Anagram &anagram, const QStringList &contained);
 // The swaps as the player reads them.
 QString describe(const std::vector<Swap> &swaps);
 

@@ -393,6 +393,21 @@ std::optional<WordList> WordList::load(const QString &path, Fault *fault, QStrin
     return list;
 }
 
+bool WordList::startsWithVowel(int w) const
+{
+    const auto first = static_cast<unsigned char>(text_[words_[size_t(w)].offset]);
+    // Every accented letter of the game is a vowel, and only they lead with a byte above ASCII.
+    return first >= 0x80 || first == 'a' || first == 'e' || first == 'i' || first == 'o' || first == 'u';
+}
+
+int WordList::lowerBound(QByteArrayView utf8) const
+{
+    const auto at = std::partition_point(words_.begin(), words_.end(), [&](const Word &word) {
+        return before(text_ + word.offset, word.bytes, utf8.data(), size_t(utf8.size()));
+    });
+    return int(at - words_.begin());
+}
+
 QString WordList::word(int w) const
 {
     const Word &word = words_[size_t(w)];

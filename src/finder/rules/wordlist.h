@@ -106,6 +106,12 @@ public:
 
     int wordCount() const { return int(words_.size()); }
     QString word(int w) const;
+    // A word's text as the list holds it, in UTF-8.
+    QByteArrayView bytes(int w) const { return {text_ + words_[size_t(w)].offset, words_[size_t(w)].bytes}; }
+    // Whether a word begins with a vowel, as an article before it must know.
+    bool startsWithVowel(int w) const;
+    // The first word whose text sorts at or after `utf8`, or wordCount().
+    int lowerBound(QByteArrayView utf8) const;
     int cost(int w) const { return words_[size_t(w)].cost; }
     uint8_t classes(int w) const { return words_[size_t(w)].classes; }
     int length(int w) const { return exact_.classes_[size_t(words_[size_t(w)].cls)].total(); }

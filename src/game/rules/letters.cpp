@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/rules/letters.h"
 
+#include <QList>
+
 #include <QChar>
 
 namespace letters {
@@ -21,6 +23,14 @@ Kind classify(char32_t ch)
     default:
         return Kind::Refused;
     }
+}
+
+int count(const QString &text)
+{
+    int n = 0;
+    for (const char32_t ch : text.toUcs4())
+        n += classify(upper(ch)) == Kind::Letter;
+    return n;
 }
 
 } // namespace letters

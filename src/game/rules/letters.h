@@ -21,4 +21,12 @@ char32_t upper(char32_t ch);
 // The message for each refused character.
 inline const QString RefusedMessage = QStringLiteral("Csak betűket adhatsz meg!");
 
+// The most letters a starting expression has, a tile each; the finder
+// takes no more either.
+inline constexpr int MostLetters = 23;
+inline const QString TooManyMessage = QStringLiteral("A megadott kifejezés legfeljebb 23 betűből állhat!");
+
+// How many of a text's characters become tiles.
+int count(const QString &text);
+
 } // namespace letters
