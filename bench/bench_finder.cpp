@@ -169,6 +169,32 @@ int main(int argc, char *argv[])
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
+    QTemporaryDir scratch;
+    // What the command line's deepest searches hold above a search standing
+    // on the same list and relaxed classes: their best 100, and the deepest
+    // to its bound, every anagram it gives. First, while this process is
+    // small: a child's peak counts what its parent held when it was started.
+    if (argc >= 3) {
+        const QString program = QString::fromLocal8Bit(argv[2]);
+        const QString name = QStringLiteral("Széchenyi István gróf urak");
+        const Child loaded = runChild(program, {QStringLiteral("--anagram"), QStringLiteral("ab"), QStringLiteral("--relax"), QStringLiteral("3")}, scratch);
+        ok &= loaded.status == 0;
+        out << "== the command line: peak memory above the loaded list's, " << name << Qt::endl;
+        for (const auto &[words, level, limit] : {std::tuple{5, 0, 100}, {4, 3, 100}, {5, 3, 100}, {5, 3, 0}}) {
+            QStringList args{QStringLiteral("--anagram"), name, QStringLiteral("--words"), QString::number(words), QStringLiteral("--relax"),
+                             QString::number(level)};
+            if (limit)
+                args << QStringLiteral("--limit") << QString::number(limit);
+            const Child run = runChild(program, args, scratch);
+            ok &= run.status == 0;
+            const QString what = QStringLiteral("%1 words, level %2, %3").arg(words).arg(level)
+                                     .arg(limit ? QStringLiteral("the best %1").arg(limit) : QStringLiteral("every anagram"));
+            ok &= bench::report(what, {(run.peakKb - loaded.peakKb) / 1024.0}, 300, QStringLiteral("MB"));
+            if (!limit)
+                out << "  " << run.lines << " lines in " << qSetRealNumberPrecision(1) << run.ms / 1000 << " s; standard error: "
+                    << run.err.trimmed() << Qt::endl;
+        }
+    }
 
     // Each load in a process of its own, before this one holds a list; the
     // first, untimed, has the list's file read from the disk, whose speed
@@ -254,16 +280,16 @@ int main(int argc, char *argv[])
             ok &= met;
         }
 
-        // The first anagram and every anagram of up to three words in their order, timed together.
+        // The first screenful and every anagram of up to three words in their order, timed together.
         const auto upToThree = [&](Query query, const QString &prefix, double allTarget) {
             query.maxWords = 3;
             Anagrams found;
             QVector<double> firsts;
             const QVector<double> all = bench::time(7, [&] {
                 found = anagrams(list, query);
-                firsts << found.firstMs;
+                firsts << (found.twentiethMs ? found.twentiethMs : found.firstMs);
             });
-            ok &= bench::report(prefix + QStringLiteral("first anagram"), firsts, longest ? 20 : 0);
+            ok &= bench::report(prefix + QStringLiteral("the best 20"), firsts, longest ? 100 : 0);
             ok &= bench::report(prefix + QStringLiteral("every anagram of up to 3 words (%1)").arg(found.all.size()), all,
                                 longest ? allTarget : 0);
         };
@@ -285,7 +311,7 @@ int main(int argc, char *argv[])
             upToThree(r, QStringLiteral("relaxed: "), 200);
         }
 
-        // The deepest searches, their best first: the first screenful and the best 100, and what a search holds.
+        // The deepest searches, their best first: the first screenful and the best 100.
         for (const auto &[words, relax] : {std::pair{5, Relax::Exact}, {4, Relax::Loosest}, {5, Relax::Loosest}}) {
             if (!longest)
                 break;
@@ -293,18 +319,14 @@ int main(int argc, char *argv[])
             d.maxWords = words;
             d.relax = relax;
             const QString name = QStringLiteral("%1 words, level %2: ").arg(words).arg(int(relax));
-            QVector<double> twenty, hundred, peaks;
+            QVector<double> twenty, hundred;
             for (int run = 0; run < 7; ++run) {
-                const double before = bench::rssMb();
-                bench::resetPeak();
                 const Anagrams best = anagrams(list, d, 100);
                 twenty << best.twentiethMs;
                 hundred << best.hundredthMs;
-                peaks << bench::peakMb() - before;
             }
             ok &= bench::report(name + QStringLiteral("the best 20"), twenty, 100);
             ok &= bench::report(name + QStringLiteral("the best 100"), hundred, 1000);
-            ok &= bench::report(name + QStringLiteral("memory it adds"), peaks, 300, QStringLiteral("MB"));
         }
 
         // The folded search wordplay -d3 makes: no word twice, and no word
@@ -355,20 +377,5 @@ int main(int argc, char *argv[])
         ok &= same && (!longest || share <= 0.01);
     }
 
-    // The command line's deepest search, every anagram it gives: to its
-    // bound, in bounded memory above that of a search standing on the same
-    // list and relaxed classes.
-    if (argc >= 3) {
-        out << Qt::endl << "== the command line, every anagram of Széchenyi István gróf urak, 5 words, level 3" << Qt::endl;
-        const QString program = QString::fromLocal8Bit(argv[2]);
-        const Child loaded = runChild(program, {QStringLiteral("--anagram"), QStringLiteral("ab"), QStringLiteral("--relax"), QStringLiteral("3")}, dir);
-        const Child deep = runChild(program, {QStringLiteral("--anagram"), QStringLiteral("Széchenyi István gróf urak"), QStringLiteral("--words"),
-                                              QStringLiteral("5"), QStringLiteral("--relax"), QStringLiteral("3")}, dir);
-        out << "  " << deep.lines << " lines in " << qSetRealNumberPrecision(1) << deep.ms / 1000 << " s; standard error: " << deep.err.trimmed()
-            << Qt::endl;
-        ok &= deep.status == 0 && loaded.status == 0;
-        ok &= bench::report(QStringLiteral("its peak memory above the loaded list's"), {(deep.peakKb - loaded.peakKb) / 1024.0}, 300,
-                            QStringLiteral("MB"));
-    }
     return ok ? 0 : 1;
 }

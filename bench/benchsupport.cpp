@@ -28,26 +28,15 @@ double median(QVector<double> values)
     return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-static double statusMb(const QByteArray &field)
+double rssMb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         qFatal("cannot read /proc/self/status");
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    qFatal("no %s line", field.constData());
-}
-
-double rssMb() { return statusMb("VmRSS:"); }
-
-double peakMb() { return statusMb("VmHWM:"); }
-
-void resetPeak()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (!refs.open(QIODevice::WriteOnly) || refs.write("5") != 1)
-        qFatal("cannot reset the peak resident size");
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    qFatal("no VmRSS line");
 }
 
 bool report(const QString &what, const QVector<double> &values, double target, const QString &unit)

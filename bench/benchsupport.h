@@ -16,9 +16,6 @@ double median(QVector<double> values);
 
 // The process's resident memory now, in MB.
 double rssMb();
-// Its peak since the last resetPeak(), in MB.
-double peakMb();
-void resetPeak();
 
 // Prints one result line and returns whether it met its target (none
 // when target <= 0).

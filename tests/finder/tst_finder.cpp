@@ -30,12 +30,13 @@ static const WordList &shippedList()
 }
 
 // What the search gives, run after run, and how it ended.
-static std::pair<std::vector<Anagram>, Ending> given(const Search &search, size_t most = MostAnagrams)
+// `inRuns`: only in growing runs, as a deep search goes, without trying the rest at once.
+static std::pair<std::vector<Anagram>, Ending> given(const Search &search, size_t most = MostAnagrams, bool inRuns = false)
 {
     std::vector<Anagram> found;
     const std::atomic<bool> cancel{false};
     const Ending ending = search.anagrams([&](std::span<const Anagram> run) { found.insert(found.end(), run.begin(), run.end()); },
-                                         cancel, most);
+                                         cancel, most, inRuns ? std::chrono::milliseconds(0) : Search::RestTime);
     return {found, ending};
 }
 
@@ -202,9 +203,10 @@ private slots:
         const auto [found, ending] = given(search);
         QCOMPARE(shown(search, found), shown(search, all));
         QCOMPARE(ending, Ending::Whole);
+        QCOMPARE(shown(search, given(search, MostAnagrams, true).first), shown(search, all));
         QVERIFY2(!all.empty(), qPrintable(q.letters));
         for (const size_t most : {size_t(1), size_t(2), all.size() / 3, all.size() / 2, all.size()}) {
-            const auto [best, end] = given(search, most);
+            const auto [best, end] = given(search, most, most % 2);
             QCOMPARE(shown(search, best), shown(search, std::vector<Anagram>(all.begin(), all.begin() + ptrdiff_t(most))));
             QCOMPARE(end, most < all.size() ? Ending::Bounded : Ending::Whole);
         }

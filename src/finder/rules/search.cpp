@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <chrono>
 #include <limits>
 #include <string_view>
 
@@ -166,57 +167,45 @@ std::optional<std::vector<Swap>> Search::swapsFor(const Counts &words, bool part
 
 std::vector<FoundWord> Search::words() const
 {
-    size_t most = 0;
-    for (const int c : candidates_)
-        most += index_.wordsOf(c).size();
     std::vector<FoundWord> found;
-    found.reserve(most);
+    // Beside the must-contain words, which have their tiles already.
+    const Counts left = fold(tiles_, query_.relax).minus(fold(containedLetters_, query_.relax));
     for (const int c : candidates_) {
         const std::span<const int32_t> words = index_.wordsOf(c);
         if (query_.relax == Relax::Exact) {
             for (const int32_t w : words)
-                found.push_back({w, {}});
+                found.push_back({w, 0});
             continue;
         }
-        // Words of the same exact letters stand together and share their
-        // swaps; beside the must-contain words, which have their tiles already.
-        std::optional<std::vector<Swap>> swaps;
+        // Words of the same exact letters stand together and share how many
+        // tiles stand for others in them, and whether the level allows them.
+        int relaxed = -1;
         for (size_t i = 0; i < words.size(); ++i) {
-            if (i == 0 || index_.accentsOf(c, i) != index_.accentsOf(c, i - 1))
-                swaps = swapsFor(index_.exactLetters(c, i).plus(containedLetters_), true);
-            if (!swaps)
-                continue;
-            const bool last = i + 1 == words.size() || index_.accentsOf(c, i + 1) != index_.accentsOf(c, i);
-            found.push_back({words[i], last ? std::move(*swaps) : *swaps});
+            if (i == 0 || index_.accentsOf(c, i) != index_.accentsOf(c, i - 1)) {
+                const Counts exact = index_.exactLetters(c, i);
+                relaxed = left.holds(fold(exact, query_.relax)) ? excess(exact.plus(containedLetters_)) : -1;
+            }
+            if (relaxed >= 0)
+                found.push_back({words[i], relaxed});
         }
     }
     // The longest, the commonest, the first in the list.
-    std::vector<std::pair<uint64_t, uint32_t>> order(found.size());
-    for (size_t i = 0; i < found.size(); ++i) {
-        const int32_t w = found[i].word;
-        const auto cost = uint64_t(list_.cost(w) + RelaxCost * int(found[i].swaps.size()));
-        order[i] = {uint64_t(255 - list_.length(w)) << 48 | cost << 32 | uint32_t(w), uint32_t(i)};
-    }
-    std::sort(order.begin(), order.end());
-    // Put in that order where they are, following each cycle of places.
-    std::vector<uint32_t> from(found.size());
-    for (size_t n = 0; n < order.size(); ++n)
-        from[n] = order[n].second;
-    for (size_t start = 0; start < found.size(); ++start) {
-        if (from[start] == start)
-            continue;
-        FoundWord held = std::move(found[start]);
-        size_t at = start;
-        while (from[at] != start) {
-            const size_t next = from[at];
-            found[at] = std::move(found[next]);
-            from[at] = uint32_t(at);
-            at = next;
-        }
-        found[at] = std::move(held);
-        from[at] = uint32_t(at);
-    }
+    const auto key = [this](const FoundWord &f) {
+        return uint64_t(255 - list_.length(f.word)) << 48 | uint64_t(list_.cost(f.word) + RelaxCost * f.relaxed) << 32 |
+               uint32_t(f.word);
+    };
+    std::sort(found.begin(), found.end(), [&](const FoundWord &a, const FoundWord &b) { return key(a) < key(b); });
     return found;
+}
+
+int Search::excess(const Counts &letters) const
+{
+    int n = 0;
+    for (uint64_t m = letters.mask & Foldable; m; m &= m - 1) {
+        const int k = std::countr_zero(m);
+        n += std::max(0, letters.n[size_t(k)] - tiles_.n[size_t(k)]);
+    }
+    return n;
 }
 
 std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const
@@ -259,11 +248,7 @@ std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const
     } else {
         if (!(fold(spelled, query_.relax) == foldedTiles_))
             return std::nullopt; // alike only at a looser level than asked
-        // Each letter the words have more of than the tiles is a tile standing for it.
-        for (uint64_t m = spelled.mask & Foldable; m; m &= m - 1) {
-            const int k = std::countr_zero(m);
-            score += RelaxCost * std::max(0, spelled.n[size_t(k)] - tiles_.n[size_t(k)]);
-        }
+        score += RelaxCost * excess(spelled);
     }
     const Phrase reading = arrange(std::span<const PhraseWord>(phrase.data(), n));
     Anagram a;
@@ -314,7 +299,10 @@ Ranked Search::ranked(const Anagram &anagram) const
 Ranked Search::ranked(const FoundWord &word) const
 {
     const QString text = list_.word(word.word);
-    return {text, {text}, describe(word.swaps), word.swaps};
+    std::vector<Swap> swaps;
+    if (word.relaxed > 0)
+        swaps = swapsFor(list_.lettersOf(word.word).plus(containedLetters_), true).value_or(std::vector<Swap>());
+    return {text, {text}, describe(swaps), swaps};
 }
 
 QString describe(const std::vector<Swap> &swaps)
@@ -480,10 +468,18 @@ struct Search::Walk
     int64_t bound = Unbounded;
     int64_t limit() const { return bound; }
 
+    // A run may be given a time to finish in; past it, it stops as if cancelled.
+    std::optional<std::chrono::steady_clock::time_point> deadline;
+    bool late = false;
+
     bool tick()
     {
-        if ((++steps & 1023) == 0 && cancel.load(std::memory_order_relaxed))
-            stopped = true;
+        if ((++steps & 1023) == 0) {
+            if (cancel.load(std::memory_order_relaxed))
+                stopped = true;
+            else if (deadline && std::chrono::steady_clock::now() > *deadline)
+                stopped = late = true;
+        }
         return !stopped;
     }
 
@@ -683,7 +679,8 @@ struct Search::Walk
     }
 };
 
-Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel, size_t most) const
+Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel, size_t most,
+                        std::chrono::milliseconds restTime) const
 {
     most = std::min(most, MostAnagrams);
     const int wordsLeft = query_.maxWords - int(contained_.size());
@@ -703,12 +700,7 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
     // Each candidate class with the words of it that may stand in an
     // anagram, at their adjusted costs.
     Counts levelLeft = fold(tiles_, level).minus(fold(containedLetters_, level));
-    int containedExcess = 0;
-    for (uint64_t m = containedLetters_.mask & Foldable; m && level != Relax::Exact; m &= m - 1) {
-        const int k = std::countr_zero(m);
-        containedExcess += std::max(0, containedLetters_.n[size_t(k)] - tiles_.n[size_t(k)]);
-    }
-    c.base = RelaxCost * containedExcess - PhraseScore::PerWord;
+    c.base = (level == Relax::Exact ? 0 : RelaxCost * excess(containedLetters_)) - PhraseScore::PerWord;
     for (const ContainedWord &w : containedWords_)
         c.base += w.cost + PhraseScore::PerWord - bestEarning(w.phrase.classes);
     std::vector<Candidates::Class> classes;
@@ -716,7 +708,7 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
     for (const int cls : candidates_) {
         const std::span<const int32_t> words = index_.wordsOf(cls);
         const auto first = int32_t(choices.size());
-        int excess = 0;
+        int relaxed = 0;
         bool feasible = true;
         for (size_t i = 0; i < words.size(); ++i) {
             const int32_t w = words[i];
@@ -726,15 +718,11 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
                 // level allows them at all.
                 const Counts exact = index_.exactLetters(cls, i);
                 feasible = levelLeft.holds(fold(exact, level));
-                excess = 0;
-                for (uint64_t m = exact.mask & Foldable; m; m &= m - 1) {
-                    const int k = std::countr_zero(m);
-                    excess += std::max(0, exact.n[size_t(k)] - tiles_.n[size_t(k)]);
-                }
+                relaxed = excess(exact);
             }
             if (!feasible || std::find(excluded_.begin(), excluded_.end(), w) != excluded_.end())
                 continue;
-            choices.push_back({w, list_.cost(w) + PhraseScore::PerWord - bestEarning(list_.classes(w)) + RelaxCost * excess});
+            choices.push_back({w, list_.cost(w) + PhraseScore::PerWord - bestEarning(list_.classes(w)) + RelaxCost * relaxed});
         }
         if (int32_t(choices.size()) == first)
             continue;
@@ -808,14 +796,26 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
             c.cover[size_t(m * (MostWords + 1) + k)] = std::min(best, never);
         }
 
-    // Runs, each the best `room` after the last run's last.
+    // Runs, each the best `room` after the last run's last. After the
+    // first, the rest is tried in one run for a moment: a shallow search is
+    // whole in it, and a deep one goes on in growing runs.
     size_t given = 0, run = FirstRun;
     std::optional<Anagram> last;
+    bool tryRest = restTime.count() > 0;
+    using namespace std::chrono;
     for (;;) {
-        const size_t want = std::min(run, most - given);
+        const bool rest = given > 0 && tryRest;
+        const size_t want = rest ? most - given : std::min(run, most - given);
         const bool final = given + want == most; // one more kept, to tell whether there are more
         Walk walk(*this, c, cancel, last ? &*last : nullptr, want + (final ? 1 : 0));
+        const auto start = steady_clock::now();
+        if (rest)
+            walk.deadline = start + restTime;
         walk.walk(rest_, WordList::key(rest_), wordsLeft, c.base, c.shareOf(rest_));
+        if (walk.late) {
+            tryRest = false;
+            continue;
+        }
         if (walk.stopped)
             return Ending::Cancelled;
         walk.trim();

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -51,11 +52,11 @@ struct Anagram
     std::span<const int32_t> read() const { return {words.data(), size_t(count)}; }
 };
 
-// A single word, and the tiles that stand for other letters in it.
+// A single word, and how many tiles stand for other letters in it.
 struct FoundWord
 {
     int32_t word;
-    std::vector<Swap> swaps;
+    int32_t relaxed;
 };
 
 // What a list shows of a result, and what the board lays out.
@@ -98,10 +99,14 @@ public:
     // The anagrams, the best first in their final order, each once whatever
     // the order of its words: in runs, the best screenful at once, then
     // larger runs behind it, each run found without holding more than it.
-    // At most `most` of them. Setting `cancel` stops the search within a
-    // moment and nothing more is delivered.
+    // At most `most` of them. After the first run the rest is tried in one
+    // run for `restTime`: a shallow search is whole in it, a deep one goes
+    // on in growing runs. Setting `cancel` stops the search within a moment
+    // and nothing more is delivered.
     using Deliver = std::function<void(std::span<const Anagram>)>;
-    Ending anagrams(const Deliver &deliver, const std::atomic<bool> &cancel, size_t most = MostAnagrams) const;
+    static constexpr std::chrono::milliseconds RestTime{150};
+    Ending anagrams(const Deliver &deliver, const std::atomic<bool> &cancel, size_t most = MostAnagrams,
+                    std::chrono::milliseconds restTime = RestTime) const;
 
     // The order of anagrams: by score, then fewer words, then the text.
     bool before(const Anagram &a, const Anagram &b) const;
@@ -122,6 +127,9 @@ private:
     struct Walk;
     struct Candidates;
     PhraseWord phraseWord(int32_t word) const;
+    // How many more of the letters that have others alike these hold than
+    // the tiles bear: each needs a tile standing for it.
+    int excess(const Counts &letters) const;
     Counts lettersOf(int32_t word) const;
     QString textOf(int32_t word) const;
 
