@@ -7,7 +7,7 @@ install(TARGETS morvalin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The read-only files; an installed copy never has a sajat.txt of its own.
 file(GLOB MORVALIN_FRAMES ${PROJECT_SOURCE_DIR}/assets/splash*.gif)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/hires.txt ${PROJECT_SOURCE_DIR}/assets/hand.cur ${MORVALIN_FRAMES}
-    ${PROJECT_SOURCE_DIR}/assets/szavak.txt
+    ${PROJECT_SOURCE_DIR}/assets/szavak.txt ${CMAKE_BINARY_DIR}/szavak.idx
     DESTINATION ${CMAKE_INSTALL_DATADIR}/morvalin)
 
 set(DIST ${PROJECT_SOURCE_DIR}/dist)

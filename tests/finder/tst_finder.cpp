@@ -8,6 +8,7 @@
 #include "finder/rules/search.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <thread>
 
@@ -392,6 +393,59 @@ private slots:
             seen[m.slot] = QString("ALMAL")[m.tile];
         }
         QCOMPARE(placed.refusal.isEmpty() ? seen : placed.refusal, after);
+    }
+
+    // The index made ahead is the one a load makes, byte for byte; one damaged or made of another list is passed over,
+    // the list's own index made instead, and a damaged relaxed part is made again when a relaxed search wants it.
+    void indexMadeAhead_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("mapped");
+        QTest::newRow("whole") << "" << true;
+        QTest::newRow("a byte of the words") << "words" << false;
+        QTest::newRow("a byte of the relaxed classes") << "relaxed" << true;
+        QTest::newRow("cut short") << "cut" << false;
+        QTest::newRow("of another list") << "list" << false;
+    }
+    void indexMadeAhead()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, mapped);
+        const QString shipped = QStringLiteral(MORVALIN_WORDLIST);
+        QTemporaryDir dir;
+        const QString list = dir.filePath("szavak.txt"), index = WordList::indexPath(list);
+        QVERIFY(QFile::copy(shipped, list) && QFile::copy(WordList::indexPath(shipped), index));
+        QFile file(damage == "list" ? list : index);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        if (damage == "words")
+            bytes[200] = char(bytes[200] ^ 1);
+        else if (damage == "relaxed")
+            bytes[bytes.size() - 100] = char(bytes[bytes.size() - 100] ^ 1);
+        else if (damage == "cut")
+            bytes.chop(8);
+        else if (damage == "list")
+            bytes.replace("\na\t10\t", "\na\t11\t"); // the same words, a cost changed
+        QVERIFY(file.resize(0) && file.seek(0) && file.write(bytes) == bytes.size());
+        file.close();
+
+        const std::optional<WordList> loaded = WordList::load(list);
+        QVERIFY(loaded);
+        QCOMPARE(loaded->indexMapped(), mapped);
+        QCOMPARE(loaded->cost(loaded->lowerBound("a")), damage == "list" ? 11 : 10);
+        // Whatever was mapped or made, the index is the same as one made from the list alone.
+        QFile listFile(list);
+        QVERIFY(listFile.open(QIODevice::ReadOnly));
+        const std::optional<WordList> made = WordList::parse(listFile.readAll());
+        QVERIFY(made && made->saveIndex(dir.filePath("made.idx")) && loaded->saveIndex(dir.filePath("again.idx")));
+        QFile a(dir.filePath("made.idx")), b(dir.filePath("again.idx"));
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QVERIFY(a.readAll() == b.readAll());
+        if (damage.isEmpty()) {
+            QFile ahead(WordList::indexPath(shipped));
+            QVERIFY(ahead.open(QIODevice::ReadOnly) && a.seek(0));
+            QVERIFY(ahead.readAll() == a.readAll());
+        }
     }
 
     // The deepest search the finder takes, stopped in its middle: it stops within a moment and gives nothing more.

@@ -11,7 +11,7 @@ ID=hu.morvalin.Morvalin
 cd "$ROOT/usr"
 expected="bin/morvalin share/morvalin/hires.txt share/morvalin/hand.cur share/applications/$ID.desktop
     share/metainfo/$ID.metainfo.xml share/icons/hicolor/scalable/apps/$ID.svg share/man/man6/morvalin.6.gz
-    share/morvalin/szavak.txt share/doc/morvalin/copyright"
+    share/morvalin/szavak.txt share/morvalin/szavak.idx share/doc/morvalin/copyright"
 for size in 48 64 128 256; do expected="$expected share/icons/hicolor/${size}x${size}/apps/$ID.png"; done
 for frame in $(seq 2 21); do expected="$expected share/morvalin/splash$frame.gif"; done
 status=0

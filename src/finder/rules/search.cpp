@@ -40,6 +40,8 @@ Search::Search(const WordList &list, const Query &query)
     query_.maxWords = std::clamp(query.maxWords, 1, MostWords);
     tiles_ = countLetters(query.letters);
     foldedTiles_ = fold(tiles_, query.relax);
+    for (int k = 0; k < Letters; ++k)
+        levelGroup_[size_t(k)] = int8_t(foldLetter(k, query.relax));
     contained_ = wordsOf(query.contain);
     containedLetters_ = countLetters(contained_.join(QString()));
     // A relaxed search runs on the loosest classes; what its level does not
@@ -94,12 +96,9 @@ Search::Search(const WordList &list, const Query &query)
     for (int c = 0; c < int(masks.size()); ++c) {
         if (masks[size_t(c)] & outside)
             continue;
-        const Counts &letters = index_.letters(c);
-        if (letters.total() >= minLength && rest_.holds(letters))
+        if (index_.length(c) >= minLength && index_.fitsIn(c, rest_))
             candidates_.push_back(c);
     }
-    std::stable_sort(candidates_.begin(), candidates_.end(),
-                     [&](int a, int b) { return index_.letters(a).total() > index_.letters(b).total(); });
 }
 
 Search::~Search() = default;
@@ -168,8 +167,6 @@ std::optional<std::vector<Swap>> Search::swapsFor(const Counts &words, bool part
 std::vector<FoundWord> Search::words() const
 {
     std::vector<FoundWord> found;
-    // Beside the must-contain words, which have their tiles already.
-    const Counts left = fold(tiles_, query_.relax).minus(fold(containedLetters_, query_.relax));
     for (const int c : candidates_) {
         const std::span<const int32_t> words = index_.wordsOf(c);
         if (query_.relax == Relax::Exact) {
@@ -178,24 +175,65 @@ std::vector<FoundWord> Search::words() const
             continue;
         }
         // Words of the same exact letters stand together and share how many
-        // tiles stand for others in them, and whether the level allows them.
+        // tiles stand for others in them, and whether the level allows them,
+        // beside the must-contain words.
         int relaxed = -1;
         for (size_t i = 0; i < words.size(); ++i) {
-            if (i == 0 || index_.accentsOf(c, i) != index_.accentsOf(c, i - 1)) {
-                const Counts exact = index_.exactLetters(c, i);
-                relaxed = left.holds(fold(exact, query_.relax)) ? excess(exact.plus(containedLetters_)) : -1;
-            }
+            if (i == 0 || index_.accentsOf(c, i) != index_.accentsOf(c, i - 1))
+                relaxed = standIns(c, i, containedLetters_);
             if (relaxed >= 0)
                 found.push_back({words[i], relaxed});
         }
     }
-    // The longest, the commonest, the first in the list.
-    const auto key = [this](const FoundWord &f) {
-        return uint64_t(255 - list_.length(f.word)) << 48 | uint64_t(list_.cost(f.word) + RelaxCost * f.relaxed) << 32 |
-               uint32_t(f.word);
-    };
-    std::sort(found.begin(), found.end(), [&](const FoundWord &a, const FoundWord &b) { return key(a) < key(b); });
+    // The longest, the commonest, the first in the list: by keys made once.
+    std::vector<std::pair<uint64_t, int32_t>> keys(found.size());
+    for (size_t i = 0; i < found.size(); ++i) {
+        const FoundWord &f = found[i];
+        keys[i] = {uint64_t(255 - list_.length(f.word)) << 48 | uint64_t(list_.cost(f.word) + RelaxCost * f.relaxed) << 32 |
+                       uint32_t(f.word),
+                   f.relaxed};
+    }
+    std::sort(keys.begin(), keys.end());
+    for (size_t i = 0; i < found.size(); ++i)
+        found[i] = {int32_t(uint32_t(keys[i].first)), keys[i].second};
     return found;
+}
+
+// The letters the loosest level folds into others, in the order of a
+// relaxed class's packed counts (five bits each), and what each folds into.
+static constexpr std::array<std::pair<int8_t, int8_t>, 11> FoldedAway{
+    {{26, 0}, {27, 4}, {28, 8}, {29, 14}, {30, 14}, {31, 14}, {32, 20}, {33, 20}, {34, 20}, {22, 21}, {24, 8}}};
+
+int Search::standIns(int c, size_t i, const Counts &with) const
+{
+    // The word's own count of each letter that has others alike: the
+    // folded-away ones packed beside it, the rest what the class leaves.
+    const Counts &folded = index_.letters(c);
+    std::array<uint8_t, Letters> exact{};
+    for (const int k : {0, 4, 8, 14, 20, 21})
+        exact[size_t(k)] = folded.n[size_t(k)];
+    uint64_t packed = index_.accentsOf(c, i);
+    for (const auto &[away, into] : FoldedAway) {
+        const auto n = uint8_t(packed & 31);
+        packed >>= 5;
+        exact[size_t(away)] = n;
+        exact[size_t(into)] = uint8_t(exact[size_t(into)] - n);
+    }
+    // Within the level's room, group by group; each letter beyond the tiles' own needs a tile standing for it.
+    std::array<int, Letters> used{};
+    int n = 0;
+    for (uint64_t m = Foldable; m; m &= m - 1) {
+        const auto k = size_t(std::countr_zero(m));
+        const int count = exact[k] + with.n[k];
+        used[size_t(levelGroup_[k])] += count;
+        n += std::max(0, count - tiles_.n[k]);
+    }
+    for (uint64_t m = Foldable; m; m &= m - 1) {
+        const auto g = size_t(levelGroup_[size_t(std::countr_zero(m))]);
+        if (used[g] > foldedTiles_.n[g])
+            return -1;
+    }
+    return n;
 }
 
 int Search::excess(const Counts &letters) const
@@ -699,7 +737,6 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
     const Relax level = query_.relax;
     // Each candidate class with the words of it that may stand in an
     // anagram, at their adjusted costs.
-    Counts levelLeft = fold(tiles_, level).minus(fold(containedLetters_, level));
     c.base = (level == Relax::Exact ? 0 : RelaxCost * excess(containedLetters_)) - PhraseScore::PerWord;
     for (const ContainedWord &w : containedWords_)
         c.base += w.cost + PhraseScore::PerWord - bestEarning(w.phrase.classes);
@@ -716,9 +753,8 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
                 // Words of the same exact letters stand together: how many
                 // tiles they need standing for others, and whether this
                 // level allows them at all.
-                const Counts exact = index_.exactLetters(cls, i);
-                feasible = levelLeft.holds(fold(exact, level));
-                relaxed = excess(exact);
+                feasible = standIns(cls, i, containedLetters_) >= 0;
+                relaxed = feasible ? standIns(cls, i, Counts()) : 0;
             }
             if (!feasible || std::find(excluded_.begin(), excluded_.end(), w) != excluded_.end())
                 continue;

@@ -130,6 +130,9 @@ private:
     // How many more of the letters that have others alike these hold than
     // the tiles bear: each needs a tile standing for it.
     int excess(const Counts &letters) const;
+    // The same for the i-th word of relaxed class c with the letters `with`
+    // beside it, or -1 where the search's level does not allow them.
+    int standIns(int c, size_t i, const Counts &with) const;
     Counts lettersOf(int32_t word) const;
     QString textOf(int32_t word) const;
 
@@ -140,9 +143,10 @@ private:
     bool fits_ = false;
     Counts tiles_;                    // the letters as they are
     Counts foldedTiles_;              // the same at the search's level
+    std::array<int8_t, Letters> levelGroup_{}; // the letter each counts as at the level
     Counts containedLetters_;         // the must-contain words' own
     Counts rest_;                     // the letters left for the search, folded when relaxed
-    std::vector<int32_t> candidates_; // classes that fit, the longest first
+    std::vector<int32_t> candidates_; // classes that fit, in the index's order
     std::vector<int32_t> excluded_;   // the starting words the list has
     // The must-contain words as the list knows them: cost, classes and
     // place in the order of texts (between the list's words when it lacks one).

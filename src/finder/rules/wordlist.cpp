@@ -63,7 +63,7 @@ size_t LetterIndex::slotOf(uint64_t key, const Counts &letters) const
     const auto tag = uint32_t(key >> 32);
     for (size_t i = size_t(key) & mask;; i = (i + 1) & mask) {
         const Slot &slot = table_[i];
-        if (slot.cls < 0 || (slot.tag == tag && classes_[size_t(slot.cls)] == letters))
+        if (slot.next == 0 || (slot.tag == tag && this->letters(slot.cls()) == letters))
             return i;
     }
 }
@@ -74,38 +74,44 @@ int LetterIndex::find(const Counts &letters, uint64_t key) const
 {
     if (table_.empty())
         return -1;
-    return table_[slotOf(key, letters)].cls;
+    return table_[slotOf(key, letters)].cls();
 }
 
-void LetterIndex::reserve(size_t most)
+void LetterIndex::reserve(size_t most, size_t letters)
 {
-    // Sized once: the table at most four-fifths full.
+    // Sized once: the table at most four-fifths full. Room not written to
+    // takes no memory.
     table_ = tableBlock_.make<Slot>(std::bit_ceil(most + most / 4 + 1));
-    std::uninitialized_fill(table_.begin(), table_.end(), Slot{0, -1});
-    room_ = classBlock_.make<Counts>(most);
-    classes_ = room_.first(0);
+    pool_ = poolBlock_.make<uint8_t>(letters);
+    start_ = startBlock_.make<uint32_t>(most + 1);
+    masks_ = maskBlock_.make<uint64_t>(most);
+    classCount_ = 0;
 }
 
 int32_t LetterIndex::classOf(const Counts &letters, uint64_t key)
 {
     const size_t slot = slotOf(key, letters);
-    int32_t cls = table_[slot].cls;
+    int32_t cls = table_[slot].cls();
     if (cls < 0) {
-        cls = int32_t(classes_.size());
-        new (&room_[classes_.size()]) Counts(letters);
-        classes_ = room_.first(classes_.size() + 1);
-        table_[slot] = {uint32_t(key >> 32), cls};
+        cls = classCount_++;
+        uint32_t at = start_[size_t(cls)];
+        for (uint64_t m = letters.mask; m; m &= m - 1) {
+            const int k = std::countr_zero(m);
+            for (int n = letters.n[size_t(k)]; n > 0; --n)
+                pool_[at++] = uint8_t(k);
+        }
+        start_[size_t(cls) + 1] = at;
+        masks_[size_t(cls)] = letters.mask;
+        table_[slot] = {uint32_t(key >> 32), cls + 1};
     }
     return cls;
 }
 
 template <class ClassOf> void LetterIndex::listWords(size_t count, ClassOf classOf, std::span<const int32_t> order)
 {
-    masks_ = maskBlock_.make<uint64_t>(classes_.size());
-    for (size_t c = 0; c < classes_.size(); ++c)
-        masks_[c] = classes_[c].mask;
+    masks_ = masks_.first(size_t(classCount_));
     // The words of each class, counted, then listed.
-    firstWord_ = firstBlock_.make<int32_t>(classes_.size() + 1);
+    firstWord_ = firstBlock_.make<int32_t>(size_t(classCount_) + 1);
     for (size_t w = 0; w < count; ++w)
         ++firstWord_[size_t(classOf(w)) + 1];
     for (size_t c = 1; c < firstWord_.size(); ++c)
@@ -121,48 +127,23 @@ template <class ClassOf> void LetterIndex::listWords(size_t count, ClassOf class
     firstWord_[0] = 0;
 }
 
-// The letters the loosest level folds into others, five bits each in a word's accents.
-static constexpr std::array<int, 11> FoldedAway{26, 27, 28, 29, 30, 31, 32, 33, 34, 22, 24}; // á é í ó ö ő ú ü ű w y
 
 static uint64_t accents(const Counts &letters)
 {
     uint64_t packed = 0;
-    for (size_t i = 0; i < FoldedAway.size(); ++i)
-        packed |= uint64_t(std::min<int>(letters.n[size_t(FoldedAway[i])], 31)) << (5 * i);
+    for (size_t i = 0; i < LetterIndex::FoldedAway.size(); ++i)
+        packed |= uint64_t(std::min<int>(letters.n[size_t(LetterIndex::FoldedAway[i])], 31)) << (5 * i);
     return packed;
 }
-
-Counts LetterIndex::exactLetters(int c, size_t i) const
-{
-    Counts letters = classes_[size_t(c)];
-    const uint64_t packed = accentsOf(c, i);
-    if (!packed)
-        return letters;
-    for (size_t k = 0; k < FoldedAway.size(); ++k) {
-        const auto n = uint8_t(packed >> (5 * k) & 31);
-        if (!n)
-            continue;
-        const int letter = FoldedAway[k], into = foldLetter(letter, Relax::Loosest);
-        letters.n[size_t(letter)] = n;
-        letters.mask |= uint64_t(1) << letter;
-        letters.n[size_t(into)] = uint8_t(letters.n[size_t(into)] - n);
-        if (!letters.n[size_t(into)])
-            letters.mask &= ~(uint64_t(1) << into);
-    }
-    return letters;
-}
-
-struct WordList::Lazy
-{
-    std::once_flag once;
-    LetterIndex index;
-};
 
 const LetterIndex &WordList::relaxed() const
 {
     std::call_once(relaxed_->once, [this] {
-        LetterIndex &index = relaxed_->index;
-        index.reserve(size_t(exact_.classCount()));
+        // The mapped index's, where they are whole.
+        if (relaxed_->mapped && relaxed_->mapped())
+            return;
+        LetterIndex &index = relaxed_->index = LetterIndex();
+        index.reserve(size_t(exact_.classCount()), size_t(exact_.start_[size_t(exact_.classCount())]));
         // The folded class of each exact class, then of each word.
         std::vector<int32_t> folded(size_t(exact_.classCount()));
         for (int c = 0; c < exact_.classCount(); ++c) {
@@ -312,15 +293,19 @@ bool WordList::index(const char *const begin, const char *const end)
     if (!header(p, end, &lines) || lines > size_t(end - p) / 5)
         return false; // every line holds at least a letter, two tabs, a digit, a class
     text_ = begin;
-    exact_.reserve(lines); // at most a class a line
+    exact_.reserve(lines, size_t(end - p)); // at most a class a line, a letter a byte
     const std::span<Word> words = wordBlock_.make<Word>(lines);
     // Most of a first load's time is the kernel zeroing fresh pages as they
     // are first touched: a second core readies them, the far ends first,
     // while this one reads from the start.
-    const std::jthread ready([words, room = exact_.room_] {
-        Block::prepare(std::as_writable_bytes(room.subspan(room.size() / 3)));
+    // The table is met at random from the first line, so it goes first; of
+    // the letters' room, what a list of such lines usually fills.
+    const std::jthread ready([words, table = exact_.table_, pool = exact_.pool_, masks = exact_.masks_, starts = exact_.start_] {
+        Block::prepare(std::as_writable_bytes(table));
         Block::prepare(std::as_writable_bytes(words.subspan(words.size() / 3)));
-        Block::prepare(std::as_writable_bytes(room.first(room.size() / 3)));
+        Block::prepare(std::as_writable_bytes(pool.subspan(pool.size() / 6, pool.size() / 3)));
+        Block::prepare(std::as_writable_bytes(masks.subspan(masks.size() / 3)));
+        Block::prepare(std::as_writable_bytes(starts.subspan(starts.size() / 3)));
     });
     // Each form's slot is fetched from memory a few forms before it is
     // looked at, so that the table's cache misses overlap; the forms wait
@@ -333,7 +318,7 @@ bool WordList::index(const char *const begin, const char *const end)
     const auto settle = [&] {
         const ListLine &line = ring[settled % Ahead];
         words[settled] = {offsets[settled % Ahead], exact_.classOf(line.counts, line.key), uint8_t(line.bytes),
-                          uint8_t(line.cost), uint8_t(line.classes)};
+                          uint8_t(line.cost), uint8_t(line.classes), uint8_t(line.counts.total())};
         ++settled;
     };
     const char *previous = nullptr;
@@ -381,7 +366,7 @@ std::optional<WordList> WordList::load(const QString &path, Fault *fault, QStrin
         return std::nullopt;
     }
     const auto *text = reinterpret_cast<const char *>(mapped);
-    if (!list.index(text, text + size)) {
+    if (!list.mapIndex(indexPath(path), QByteArrayView(text, size)) && !list.index(text, text + size)) {
         if (fault)
             *fault = Fault::Damaged;
         if (error)

@@ -12,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -40,8 +41,35 @@ enum WordClass : uint8_t {
 class LetterIndex
 {
 public:
-    int classCount() const { return int(classes_.size()); }
-    const Counts &letters(int c) const { return classes_[size_t(c)]; }
+    int classCount() const { return classCount_; }
+    // A class's letters, kept as a byte a letter: a third of a multiset's room.
+    Counts letters(int c) const
+    {
+        Counts counts;
+        const uint8_t *p = pool_.data() + start_[size_t(c)], *const end = pool_.data() + start_[size_t(c) + 1];
+        counts.n[Counts::Total] = uint8_t(end - p);
+        for (; p < end; ++p) {
+            ++counts.n[*p];
+            counts.mask |= uint64_t(1) << *p;
+        }
+        return counts;
+    }
+    int length(int c) const { return int(start_[size_t(c) + 1] - start_[size_t(c)]); }
+    // Whether a class's letters are among `letters`, without making its multiset.
+    bool fitsIn(int c, const Counts &letters) const
+    {
+        const uint8_t *p = pool_.data() + start_[size_t(c)], *const end = pool_.data() + start_[size_t(c) + 1];
+        if (end - p > letters.total())
+            return false;
+        while (p < end) {
+            const uint8_t *run = p;
+            while (p < end && *p == *run)
+                ++p;
+            if (p - run > letters.n[*run])
+                return false;
+        }
+        return true;
+    }
     // The letters present in each class, apart from their counts: a search
     // scans these first, eight bytes a class rather than a whole multiset.
     std::span<const uint64_t> masks() const { return masks_; }
@@ -52,24 +80,27 @@ public:
     // The class spelling exactly these letters, or -1; `key` is theirs.
     int find(const Counts &letters) const;
     int find(const Counts &letters, uint64_t key) const;
-    // Of the relaxed classes: the exact letters of the i-th word wordsOf(c)
-    // gives, made from the class's folded letters and the word's own count
-    // of each folded-away letter, kept beside it in the same order (the words
-    // of one exact class stand together there).
-    Counts exactLetters(int c, size_t i) const;
+    // Of the relaxed classes: the i-th word's own count of each folded-away
+    // letter, five bits each, in the order of FoldedAway (the words of one
+    // exact class stand together in wordsOf(c)).
+    static constexpr std::array<int, 11> FoldedAway{26, 27, 28, 29, 30, 31, 32, 33, 34, 22, 24}; // á é í ó ö ő ú ü ű w y
     uint64_t accentsOf(int c, size_t i) const { return accents_[size_t(firstWord_[size_t(c)]) + i]; }
 
 private:
     friend class WordList;
+    friend struct IndexFile;
     // A class under the high half of its key; the low half picks the slot.
+    // All zero is an empty slot, as fresh memory reads, so that the table
+    // is not written before it is filled.
     struct Slot
     {
         uint32_t tag;
-        int32_t cls = -1;
+        int32_t next; // the class, plus one
+        int32_t cls() const { return next - 1; }
     };
     size_t slotOf(uint64_t key, const Counts &letters) const;
-    // Room for at most `most` classes.
-    void reserve(size_t most);
+    // Room for at most `most` classes of `letters` letters in all.
+    void reserve(size_t most, size_t letters);
     // The class of these letters, made when new.
     int32_t classOf(const Counts &letters, uint64_t key);
     // The words of each class, from each word's class (`classOf(w)` of the
@@ -77,9 +108,10 @@ private:
     // words, once each), or in their own order when it is empty.
     template <class ClassOf> void listWords(size_t count, ClassOf classOf, std::span<const int32_t> order);
 
-    Block classBlock_, maskBlock_, tableBlock_, firstBlock_, byClassBlock_, accentBlock_;
-    std::span<Counts> classes_;
-    std::span<Counts> room_;
+    Block poolBlock_, startBlock_, maskBlock_, tableBlock_, firstBlock_, byClassBlock_, accentBlock_;
+    int classCount_ = 0;
+    std::span<uint8_t> pool_;      // each class's letters, in the letters' order
+    std::span<uint32_t> start_;    // class c's: pool_[start_[c] .. start_[c + 1])
     std::span<uint64_t> masks_;
     std::span<int32_t> firstWord_; // class c's words: byClass_[firstWord_[c] .. firstWord_[c + 1])
     std::span<int32_t> byClass_;
@@ -101,8 +133,17 @@ public:
     // order or a count that does not match makes the list damaged, and no
     // list is made of it.
     static std::optional<WordList> parse(QByteArray bytes, Fault *fault = nullptr);
-    // The file is mapped, not read: its pages are the words' texts.
+    // The file is mapped, not read: its pages are the words' texts. Its
+    // index, made ahead beside it (indexPath), is mapped too where it is
+    // whole and made of this very text; else the index is made here.
     static std::optional<WordList> load(const QString &path, Fault *fault = nullptr, QString *error = nullptr);
+    // Where a list's index lies: "szavak.idx" beside "szavak.txt".
+    static QString indexPath(const QString &listPath);
+    // Writes this list's index, its relaxed classes too, for load() to map:
+    // the same bytes for the same list on every machine that reads it.
+    bool saveIndex(const QString &path) const;
+    // Whether the index was mapped rather than made at loading.
+    bool indexMapped() const { return mapping_ != nullptr; }
 
     int wordCount() const { return int(words_.size()); }
     QString word(int w) const;
@@ -114,9 +155,9 @@ public:
     int lowerBound(QByteArrayView utf8) const;
     int cost(int w) const { return words_[size_t(w)].cost; }
     uint8_t classes(int w) const { return words_[size_t(w)].classes; }
-    int length(int w) const { return exact_.classes_[size_t(words_[size_t(w)].cls)].total(); }
+    int length(int w) const { return words_[size_t(w)].letters; }
     // A word's own letters.
-    const Counts &lettersOf(int w) const { return exact_.classes_[size_t(words_[size_t(w)].cls)]; }
+    Counts lettersOf(int w) const { return exact_.letters(words_[size_t(w)].cls); }
     // Whether word a's text sorts before word b's, by their bytes.
     bool textBefore(int a, int b) const { return a < b; }
 
@@ -128,7 +169,7 @@ public:
 
     // The exact index's, for short.
     int classCount() const { return exact_.classCount(); }
-    const Counts &letters(int c) const { return exact_.letters(c); }
+    Counts letters(int c) const { return exact_.letters(c); }
     std::span<const uint64_t> masks() const { return exact_.masks(); }
     std::span<const int32_t> wordsOf(int c) const { return exact_.wordsOf(c); }
     int find(const Counts &letters) const { return exact_.find(letters); }
@@ -146,9 +187,12 @@ private:
         uint8_t bytes;
         uint8_t cost;
         uint8_t classes;
+        uint8_t letters;
     };
     bool index(const char *begin, const char *end);
+    bool mapIndex(const QString &path, QByteArrayView text);
     struct Lazy;
+    struct Mapping;
 
     Block wordBlock_;
     // The text is one or the other.
@@ -158,6 +202,17 @@ private:
     std::span<Word> words_; // in the file's order, which is the bytes' order
     LetterIndex exact_;
     std::shared_ptr<Lazy> relaxed_;
+    std::unique_ptr<Mapping, void (*)(Mapping *)> mapping_{nullptr, nullptr};
+};
+
+// The relaxed classes, made or checked once, at first asking.
+struct WordList::Lazy
+{
+    std::once_flag once;
+    LetterIndex index;
+    // Where the index was mapped: whether its relaxed classes, already in
+    // `index`, are whole; when not, they are made.
+    std::function<bool()> mapped;
 };
 
 } // namespace finder
