@@ -13,7 +13,7 @@
 struct Installed
 {
     QTemporaryDir dir;
-    Installed(const QByteArray *list)
+    Installed(const QByteArray *list, const QString &index = {})
     {
         QVERIFY(QFile::copy(QStringLiteral(MORVALIN_BINARY), dir.filePath("morvalin")));
         QFile(dir.filePath("morvalin")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -24,6 +24,8 @@ struct Installed
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(*list);
         }
+        if (!index.isEmpty())
+            QVERIFY(QFile::copy(index, dir.filePath("szavak.idx")));
     }
     // Runs it with no display at all: no X, no Wayland, no platform chosen.
     int run(const QStringList &args, QString *out, QString *err, int timeoutMs = 30000)
@@ -142,7 +144,7 @@ private slots:
         QFile shipped(QStringLiteral(MORVALIN_WORDLIST));
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         const QByteArray list = shipped.readAll();
-        Installed program(&list);
+        Installed program(&list, QStringLiteral(MORVALIN_WORDLIST).replace(".txt", ".idx"));
         QString out, err;
         // The list and its relaxed classes, for a search of two letters: what a search stands on.
         QCOMPARE(program.run({"--anagram", "ab", "--relax", "3"}, &out, &err), 0);
