@@ -31,6 +31,9 @@ namespace {
 
 constexpr int64_t Scale = 256; // fixed point for a letter's share of a cost
 constexpr int64_t Unbounded = std::numeric_limits<int64_t>::max() / 4;
+// A letter's share where no class holds it: beyond any score, yet a sum of
+// as many as a search has letters stays far from overflowing.
+constexpr int64_t Never = int64_t(1) << 40;
 constexpr size_t FirstRun = 20, RunGrowth = 16;
 
 } // namespace
@@ -412,14 +415,14 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
         classes.push_back({letters, WordList::key(letters), 0, 0, choices[size_t(first)].cost, letters.total(), first, int32_t(choices.size()) - first});
     }
     // A letter's least share: its part of the cheapest cost per letter among the classes holding it.
-    c.ratio.fill(Unbounded);
+    c.ratio.fill(Never);
     for (const Candidates::Class &cls : classes)
         for (uint64_t m = cls.letters.mask; m; m &= m - 1) {
             const auto k = size_t(std::countr_zero(m));
             c.ratio[k] = std::min(c.ratio[k], int64_t(cls.least) * Scale / cls.length);
         }
     const int total = rest_.total();
-    c.ratioUpTo.assign(size_t(total + 1) * Letters, Unbounded);
+    c.ratioUpTo.assign(size_t(total + 1) * Letters, Never);
     for (const Candidates::Class &cls : classes)
         for (uint64_t m = cls.letters.mask; m; m &= m - 1) {
             const auto k = size_t(std::countr_zero(m));
@@ -429,6 +432,10 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
     for (int m = 1; m <= total; ++m)
         for (size_t k = 0; k < size_t(Letters); ++k)
             c.ratioUpTo[size_t(m) * Letters + k] = std::min(c.ratioUpTo[size_t(m) * Letters + k], c.ratioUpTo[size_t(m - 1) * Letters + k]);
+    // A letter no class holds: no anagram.
+    for (uint64_t m = rest_.mask; m; m &= m - 1)
+        if (c.ratio[size_t(std::countr_zero(m))] == Never)
+            return Ending::Whole;
     for (Candidates::Class &cls : classes) {
         cls.share = c.shareOf(cls.letters);
         cls.excess = int64_t(cls.least) * Scale - cls.share;
