@@ -18,8 +18,8 @@ def committed():
     with open(os.path.join(SOURCE, "assets", "szavak.txt"), encoding="utf-8") as f:
         next(f)
         for line in f:
-            form, cost, classes = line.rstrip("\n").split("\t")
-            forms[form] = (int(cost), classes)
+            form, cost, marks, readings, stem = line.rstrip("\n").split("\t")
+            forms[form] = (int(cost), marks, readings.split(","), form if stem == "=" else stem)
     return forms
 
 
@@ -46,24 +46,36 @@ class Rules(unittest.TestCase):
             with self.subTest(word=word):
                 self.assertEqual(wordlist.kind_of(analyses), kind)
 
-    def test_classes(self):
+    def test_readings(self):
+        # What a phrase needs of a form: part of speech, case, number, person, definiteness, possessor.
         cases = [
-            (["st:a po:det_def", "st:a po:noun ts:NOM"], "DN"),
-            (["st:alma po:noun ts:NOM"], "N"),
-            (["st:alma po:noun ts:NOM is:ACC"], "O"),
-            (["st:alma po:noun ts:NOM is:PLUR is:NOM"], "N"),
-            (["st:rózsa po:noun ts:NOM is:SUE"], "C"),
-            (["st:szép po:adj ts:NOM"], "A"),
-            (["st:fut po:vrb ts:PRES_INDIC_INDEF_SG_3"], "V"),
-            (["st:fut po:vrb ts:PRES_INDIC_INDEF_SG_3 is:PAST_INDIC_INDEF_SG_3"], "V"),
-            (["st:fut po:vrb ts:PRES_INDIC_INDEF_SG_3 is:ni_INFINITIVE_inf"], "F"),
-            (["st:kap po:vrb ts:PRES_INDIC_INDEF_SG_3 ds:Ás_PROCESS/RESULT_noun ts:NOM"], "N"),
-            (["st:hja po:sentint"], "I"),
-            (["st:és po:con"], "F"),
+            (["st:a po:det_def", "st:a po:noun ts:NOM"], ["T---d--"]),  # the letter's name left out
+            (["st:alma po:noun ts:NOM is:ACC"], ["Nas3---"]),
+            (["st:alma po:noun ts:NOM is:PLUR is:NOM"], ["Nnp3---"]),
+            (["st:kabát po:noun ts:NOM is:POSS_SG_3 is:NOM"], ["Nns3-3s"]),
+            (["st:rózsa po:noun ts:NOM is:SUE"], ["Nos3---"]),
+            (["st:szép po:adj ts:NOM"], ["Ans3---"]),
+            (["st:fut po:vrb ts:PRES_INDIC_INDEF_SG_3"], ["V-s3i--"]),
+            (["st:lát po:vrb is:PRES_INDIC_DEF_PL_1"], ["V-p1d--"]),
+            (["st:szeret po:vrb ts:PRES_INDIC_INDEF_SG_3 is:PRES_INDIC_SG_1_OBJ_2"], ["V-s1k--"]),
+            (["st:fut po:vrb ts:PRES_INDIC_INDEF_SG_3 is:ni_INFINITIVE_inf"], ["I------"]),
+            (["st:én po:noun_pron is:SG_3 is:ACC"], ["Pas3d--"]),
+            (["st:kap po:vrb ts:PRES_INDIC_INDEF_SG_3 ds:Ás_PROCESS/RESULT_noun ts:NOM"], ["Nns3---"]),
+            (["st:hja po:sentint"], ["J------"]),
+            (["st:után po:post"], ["U------"]),
         ]
-        for analyses, classes in cases:
+        for analyses, readings in cases:
             with self.subTest(analyses=analyses[0]):
-                self.assertEqual(wordlist.classes_of(analyses), classes)
+                self.assertEqual(wordlist.readings_of(analyses), readings)
+
+    def test_marks(self):
+        rude = {"segg", "szar"}
+        self.assertTrue(wordlist.rude_form(["pa:segg st:segg po:noun ts:NOM pa:fej st:fej po:noun ts:NOM"], rude))
+        self.assertTrue(wordlist.rude_form(["st:szar po:noun ts:NOM ds:s_ATTRIBUTE_adj ts:NOM"], rude))
+        self.assertFalse(wordlist.rude_form(["st:szarvas po:noun ts:NOM"], rude))
+        for word, odd in [("wifi", True), ("yard", True), ("quo", True), ("hegy", False), ("lyuk", False), ("nagy", False)]:
+            with self.subTest(word=word):
+                self.assertEqual(wordlist.odd_letters(word), odd)
 
     def test_cost_order(self):
         cost = wordlist.cost_of
@@ -97,12 +109,17 @@ class CommittedList(unittest.TestCase):
             with self.subTest(word=word):
                 self.assertNotIn(word, LIST)
 
-    def test_ranked_last(self):
-        # Foreign words, Latin pieces and interjections cost more than any everyday word.
-        everyday = max(LIST[w][0] for w in ["alma", "kutya", "ház", "szép", "fut", "és", "rá", "jó"])
-        for word in ["yard", "pub", "air", "sic", "non", "et", "hja", "aj", "ej"]:
+    def test_rare_and_rude_marked(self):
+        # Foreign words, Latin pieces and interjections are rare (X), vulgar ones rude (R), everyday words neither.
+        for word in ["yard", "pub", "air", "sic", "non", "et", "hja", "aj", "ej", "wifi"]:
             with self.subTest(word=word):
-                self.assertGreater(LIST[word][0], everyday + 30)
+                self.assertIn("X", LIST[word][1])
+        for word in ["geci", "seggfej", "szaros"]:
+            with self.subTest(word=word):
+                self.assertIn("R", LIST[word][1])
+        for word in ["alma", "kutya", "ház", "szép", "fut", "és", "rá", "jó", "szarvas", "baszk"]:
+            with self.subTest(word=word):
+                self.assertEqual(LIST[word][1], "-")
 
     def test_short_words_welcome(self):
         for word in ["a", "az", "és", "is", "ki", "rá"]:

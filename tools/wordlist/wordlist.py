@@ -2,13 +2,14 @@
 """Makes the finder's word list: make-wordlist runs it in a clean
 environment, in a private folder, on the pinned packages.
 
-  wordlist.py build AFF DIC TESSERACT ASPELL ENGLISH TEXTS OUT
+  wordlist.py build AFF DIC TESSERACT ASPELL ENGLISH TEXTS RUDE OUT
 
 TESSERACT: the forms of tesseract's Hungarian word graph, one a line.
 ASPELL: aspell-hu's roots (`aspell dump master -d hu`), one a line.
 ENGLISH: an English word list, one a line (only to recognise foreign words).
 TEXTS: a file naming the Hungarian texts to count, one path a line
 (HTML pages or gettext catalogs).
+RUDE: the stems of vulgar and offensive words, one a line.
 
 Everything here is plain code-point work (str.lower, NFC, sorting by code
 point, which is UTF-8 byte order) and every set is sorted before it is
@@ -213,44 +214,109 @@ def kind_of(analyses):
     return None
 
 
-FINITE_TAGS = ("is:PRES", "is:PAST", "is:SUBJ", "is:COND")
+FINITE_TAGS = ("is:PRES", "is:PAST", "is:SUBJ", "is:COND", "is:FUTURE", "ts:PRES", "ts:PAST")
+PERSON = re.compile(r"_(SG|PL)_([123])(?:_OBJ_2)?")
+POSSESSOR = re.compile(r"is:POSS_(SG|PL)_([123])")
+NUMBER_OF = {"SG": "s", "PL": "p"}
+# The cases a phrase tells apart: the nominative (a subject, a predicate, a
+# possessor), the accusative (an object), the dative (a possessor too); any
+# other is an adverbial.
+CASE_OF = {"NOM": "n", "ACC": "a", "DAT": "d"}
+# Pronouns that make a definite object: personal and demonstrative ones.
+DEFINITE_PRONOUNS = {"én", "ez", "az", "maga", "ön"}
 
 
-def classes_of(analyses):
-    """What the form can be in a phrase, as letters: D article, N noun in
-    the nominative, O a noun or pronoun in the accusative, C a noun in
-    another case or with a possessive, A an adjective or numeral in the
-    nominative, V a finite verb, I an interjection, F any other word."""
-    found = set()
-    for a in analyses:
-        if PROPER.search(a):
+def case_letter(tags):
+    for t in reversed(tags):
+        name = t.split(":", 1)[1]
+        if name in CASE_OF:
+            return CASE_OF[name]
+        if name in ("PLUR",) or name.startswith("POSS"):
             continue
-        last = segments(a)[-1]
-        pos, tags = signature(last)
-        if pos is None:
-            continue
-        if pos.startswith("det"):
-            found.add("D")
-            continue
-        if pos == "sentint":
-            found.add("I")
-            continue
-        derivation, infl = inflection(tags)
-        made = derived_pos(pos, tags)
-        case = infl[-1] if infl else "is:NOM"
-        if made == "vrb":
-            # Finite: a person's ending, or the bare third person.
-            if infl and infl[-1].startswith(FINITE_TAGS) or not infl and "ts:PRES_INDIC_INDEF_SG_3" in last:
-                found.add("V")
-            else:
-                found.add("F")
-        elif made in ("noun", "noun_pron", "noun_ind") or pos.startswith("noun_ref"):
-            found.add("N" if case == "is:NOM" else "O" if case == "is:ACC" else "C")
-        elif made in ("adj", "adj_num", "adj_wh", "adj_num_wh"):
-            found.add("A" if not infl else "N" if case == "is:NOM" else "O" if case == "is:ACC" else "C")
-        else:
-            found.add("F")
-    return "".join(sorted(found)) or "F"
+        if re.fullmatch(r"[A-Z]{3}", name):
+            return "o"
+    return "n"
+
+
+def reading_of(analysis):
+    """An analysis as the finder's phrases read it, seven letters: the part
+    of speech, the case, the number, the person, the definiteness, the
+    possessor's person and number; '-' where none. The parts of speech: N
+    noun, A adjective, M numeral, P pronoun, V finite verb, I infinitive, D
+    adverb, U postposition, C conjunction, T article, K verb prefix, G
+    negation, J interjection, O any other word. None for a name's form."""
+    if PROPER.search(analysis):
+        return None
+    last = segments(analysis)[-1]
+    pos, tags = signature(last)
+    if pos is None:
+        return None
+    derivation, infl = inflection(tags)
+    made = derived_pos(pos, tags)
+    every = " ".join(infl) + " " + last
+    number = "p" if "is:PLUR" in infl else "s"
+    possessor = POSSESSOR.search(" ".join(infl))
+    poss = possessor.group(2) + NUMBER_OF[possessor.group(1)] if possessor else "--"
+    if pos in ("det_def", "det_indef"):
+        return "T---" + ("d" if pos == "det_def" else "i") + "--"
+    simple = {"con": "C", "adv": "D", "post": "U", "prv": "K", "neg": "G", "sentint": "J", "part": "O"}
+    if pos in simple and not infl:
+        return simple[pos] + "------"
+    if made == "vrb":
+        if infl and infl[-1] == "is:ni_INFINITIVE_inf":
+            return "I------"
+        finite = infl and infl[-1].startswith(FINITE_TAGS) or not infl and "ts:PRES_INDIC_INDEF_SG_3" in last
+        if not finite:
+            return "O------"
+        tag = (infl[-1] if infl else "ts:PRES_INDIC_INDEF_SG_3").split(":", 1)[1]
+        person = PERSON.search(tag)
+        definite = "k" if "_OBJ_2" in tag else "d" if "_DEF_" in tag else "i"
+        return "V-" + (NUMBER_OF[person.group(1)] + person.group(2) if person else "s3") + definite + "--"
+    if made == "adv" or (infl and infl[-1].endswith("_MODE_adv")):
+        return "D------"
+    if pos == "noun_pron":
+        person = re.search(r"(?:is|ts):(SG|PL)_([123])", last)
+        case = case_letter([t for t in last.split() if t.startswith(("is:", "ts:"))])
+        stem = field(last, "st:")
+        definite = "d" if stem in DEFINITE_PRONOUNS else "i"
+        if person:
+            return "P" + case + NUMBER_OF[person.group(1)] + person.group(2) + definite + "--"
+        return "P" + case + "s3" + definite + "--"
+    if pos == "det":
+        return "A------"
+    if made in ("noun", "noun_ind") or pos.startswith("noun_ref"):
+        return "N" + case_letter(infl) + number + "3-" + poss
+    if made in ("adj", "adj_num", "adj_wh", "adj_num_wh"):
+        if not infl or infl == ("is:PLUR", "is:NOM") or infl == ("is:NOM",):
+            return ("M" if made.startswith("adj_num") else "A") + "n" + number + "3---"
+        return "N" + case_letter(infl) + number + "3-" + poss
+    return "O------"
+
+
+def readings_of(analyses):
+    """The form's readings, the plainest first (fewest derivations, then
+    fewest suffixes), each once, at most four; a function word's plain noun
+    reading (the letter "s", the hectare "ha") is left out."""
+    found = []
+    for a in sorted(analyses, key=lambda a: (a.count("ds:"), a.count("is:"), a)):
+        r = reading_of(a)
+        if r and r not in found:
+            found.append(r)
+    if any(r[0] in "CDUTKG" for r in found):
+        found = [r for r in found if r != "Nns3---"] or found
+    return found[:4] or ["O------"]
+
+
+def stem_for(analyses):
+    """The stem of the plainest analysis: the lemma whose forms the form
+    stands with (a compound's whole stem)."""
+    plain = sorted(analyses, key=lambda a: (a.count("ds:"), a.count("is:"), a))
+    for a in plain:
+        if not PROPER.search(a):
+            s = stem_of(a)
+            if s:
+                return normal(s)
+    return ""
 
 
 # --------------------------------------------------------------- affixes
@@ -522,6 +588,34 @@ def cost_of(family, scale, count, web, generated, kind, closed, interjection, fo
     return max(1, min(250, round(cost)))
 
 
+def rude_form(analyses, rude):
+    """Whether a stem of the form, or a part of its compound, is a vulgar
+    or offensive one."""
+    for a in analyses:
+        stems = {normal(field(p, "st:")) for p in segments(a)} | {normal(stem_of(a))}
+        if stems & rude:
+            return True
+    return False
+
+
+ODD_Y = re.compile(r"(?<![glnt])y")
+
+
+def odd_letters(word):
+    """Letters Hungarian words do not use: q, w, x, and y but in gy, ly, ny
+    and ty (the old spelling of names keeps them; words do not)."""
+    return any(c in word for c in "qwx") or bool(ODD_Y.search(word))
+
+
+# A short form either unseen in any text or this uncommon is no word a
+# reader knows (aiol, cula, vu): such forms crowd anagrams with nonsense.
+ODD_SHORT, ODD_COST = 4, 110
+
+
+def odd_short(word, cost, attested):
+    return len(word) <= ODD_SHORT and (not attested or cost >= ODD_COST)
+
+
 # How often the texts must use a closed-class word to trust it as Hungarian.
 CLOSED_EVIDENCE = 25
 
@@ -529,9 +623,10 @@ CLOSED_EVIDENCE = 25
 FAMILY_SCALE = {"vrb": 16}
 
 
-def build(aff, dic, tesseract, aspell, english, texts, out, jobs=None):
+def build(aff, dic, tesseract, aspell, english, texts, rude_path, out, jobs=None):
     jobs = jobs or os.cpu_count() or 2
     base = aff[:-4]
+    rude = {normal(x) for x in read_lines(rude_path) if x and not x.startswith("#")}
     affixes = Affixes(aff)
 
     web = {w for w in (normal(x) for x in read_lines(tesseract)) if plausible(w)}
@@ -616,16 +711,21 @@ def build(aff, dic, tesseract, aspell, english, texts, out, jobs=None):
             derivation, infl = inflection(first[1])
             kind = "inflected" if infl else "derived" if derivation else None
         fam = families.get(lemma) or family(w, found)
-        classes = classes_of(found)
+        readings = readings_of(found)
         count = counts.get(w, 0)
         # A closed-class word the Hungarian texts hardly use is a foreign
         # one the dictionary took in (non, sic, in).
         closed = count >= CLOSED_EVIDENCE and any(CLOSED.search(a) for a in found)
         foreign = (w in english_words and fam <= 12 and count < CLOSED_EVIDENCE) or \
             (any(FOREIGN_PART.search(a) for a in found) and not closed)
+        interjection = all(r[0] == "J" for r in readings)
         cost = cost_of(fam, FAMILY_SCALE.get(first[0], 4), count, w in web, w in generated, kind, closed,
-                       classes == "I", foreign)
-        lines.append(f"{w}\t{cost}\t{classes}")
+                       interjection, foreign)
+        marks = ("R" if rude_form(found, rude) else "") + \
+            ("X" if foreign or interjection or odd_letters(w) or odd_short(w, cost, w in web or count > 0) else "")
+        stem = stem_for(found)
+        lines.append(f"{w}\t{cost}\t{marks or '-'}\t{','.join(readings)}\t"
+                     f"{stem if stem != w and GAME_WORD.fullmatch(stem) else '='}")
     with open(out, "w", encoding="utf-8", newline="\n") as f:
         # The count first, so that a reader tells a list cut short.
         f.write(f"#\t{len(lines)}\n")
@@ -634,7 +734,7 @@ def build(aff, dic, tesseract, aspell, english, texts, out, jobs=None):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) == 9 and sys.argv[1] == "build":
+    if len(sys.argv) == 10 and sys.argv[1] == "build":
         build(*sys.argv[2:])
     else:
         sys.exit(__doc__)

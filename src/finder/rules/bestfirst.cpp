@@ -80,9 +80,11 @@ struct Search::Candidates
     struct Known
     {
         Counts rest;
-        int64_t least = -1; // scaled; -1 for an empty place
+        int64_t least; // scaled, plus one; 0 for an empty place, as fresh memory reads
     };
-    mutable std::vector<Known> known = std::vector<Known>(size_t(1) << 15);
+    // Mapped apart from the heap, as it is made and dropped with each search.
+    Block knownBlock;
+    std::span<Known> known = knownBlock.make<Known>(size_t(1) << 15);
     std::array<int, Letters> letterOrder{};                // the rarest among the classes first
     std::array<int64_t, Letters> ratio{};                  // a letter's least share, scaled
     // The same among the classes of at most m letters, [m * Letters + letter]:
@@ -281,8 +283,8 @@ struct Search::Walk
     void pairs(const Counts &rest, uint64_t key, int64_t cost, int64_t share)
     {
         Candidates::Known &known = c.known[size_t(key ^ key >> 29) & (c.known.size() - 1)];
-        const bool seen = known.least >= 0 && known.rest == rest;
-        if (seen && cost * Scale + known.least > limit())
+        const bool seen = known.least > 0 && known.rest == rest;
+        if (seen && cost * Scale + known.least - 1 > limit())
             return;
         const int letter = rarest(rest);
         const int most = rest.total() - std::max(1, search.query_.minLength);
@@ -316,8 +318,8 @@ struct Search::Walk
             return;
         if (cut < list.size())
             least = std::min(least, share + list[cut].excess);
-        if (!seen || least > known.least)
-            known = {rest, least};
+        if (!seen || least + 1 > known.least)
+            known = {rest, least + 1};
     }
 
     // Anagrams of `rest` in at most `wordsLeft` more words, `cost` spent so
