@@ -250,7 +250,7 @@ int main(int argc, char *argv[])
     }
     QByteArray foldedText = "#\t" + QByteArray::number(qsizetype(foldedForms.size())) + "\n";
     for (const QString &f : foldedForms)
-        foldedText += f.toUtf8() + "\t50\tN\n";
+        foldedText += f.toUtf8() + "\t50\t-\tNns3---\t=\n";
     for (const QString &f : foldedForms)
         foldedFile.write(f.toUtf8() + '\n');
     formsFile.close();

@@ -21,7 +21,8 @@ bool wanted(const QStringList &arguments)
 {
     static const QStringList Ours{QStringLiteral("anagram"), QStringLiteral("words"), QStringLiteral("min-length"),
                                   QStringLiteral("contain"), QStringLiteral("with-starting"),
-                                  QStringLiteral("single-words"), QStringLiteral("limit"), QStringLiteral("relax"), Help};
+                                  QStringLiteral("single-words"), QStringLiteral("limit"), QStringLiteral("relax"),
+                                  QStringLiteral("rude"), QStringLiteral("rare"), Help};
     return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
                        [](const QString &a) {
                            if (a == QStringLiteral("-h"))
@@ -52,12 +53,19 @@ static const char *const HelpText =
     "                          2 ékezet nélkül: az ö=o, ü=u is\n"
     "                          3 a régi névírás is: y=i, w=v\n"
     "                        a lazított betűk a sor végén, tabulátor után: ó→o\n"
+    "  --rude                a durva és sértő szavak is (alapból rejtve)\n"
+    "  --rare                az idegen szavak, indulatszók és ritka szóalakok is (alapból rejtve)\n"
     "  -h, --help            ez a súgó\n"
     "\n"
-    "Sorrend: szavaknál a hosszabb elöl, egy hosszon belül a gyakoribb; anagrammáknál a\n"
-    "gyakori szavakból álló, mondatként olvasható (névelő és főnév, melléknév és főnév,\n"
-    "ige az alanyával vagy a tárgyával) elöl; minden további és minden ritkább szó, és\n"
-    "minden lazított betű hátrébb sorol.\n"
+    "Sorrend: szavaknál a hosszabb elöl, egy hosszon belül a gyakoribb. Anagrammáknál\n"
+    "elöl a gyakori szavakból álló, egyetlen szerkezetként olvasható (névelő, jelző,\n"
+    "birtokos és főnév; névutó; alany és egyező állítmány, a határozottságában egyező\n"
+    "tárgy, határozók, igekötő, tagadás; kötőszó két rész között), a szavak ebben a\n"
+    "sorrendben; minden külön álló rész, minden további és ritkább szó és minden\n"
+    "lazított betű hátrébb sorol; a nyelvtani hiba (\"a\" magánhangzó előtt, \"az\"\n"
+    "mássalhangzó előtt, nem egyező alany vagy tárgy) és az ismételt szó a végére.\n"
+    "A kiinduló szavak és összetett szavaik tagjai (hold, fény a holdfényben) csak\n"
+    "--with-starting mellett szerepelnek.\n"
     "\n"
     "Egy keresés legfeljebb 1 000 000 anagrammát ad, a legjobbakat, a sorrendjükben; ha\n"
     "ennél több van, --limit nélkül a szabványos hibakimenet megmondja. A legjobbak\n"
@@ -80,12 +88,14 @@ struct Options
     const QCommandLineOption singleWords{QStringLiteral("single-words")};
     const QCommandLineOption limit{QStringLiteral("limit"), QString(), QStringLiteral("N")};
     const QCommandLineOption relax{QStringLiteral("relax"), QString(), QStringLiteral("N"), QStringLiteral("0")};
+    const QCommandLineOption rude{QStringLiteral("rude")};
+    const QCommandLineOption rare{QStringLiteral("rare")};
     const QCommandLineOption help{QStringList{QStringLiteral("h"), Help}};
 
     Options()
     {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({anagram, words, minLength, contain, withStarting, singleWords, limit, relax, help});
+        parser.addOptions({anagram, words, minLength, contain, withStarting, singleWords, limit, relax, rude, rare, help});
     }
 
     bool number(const QCommandLineOption &option, int low, int high, int *value) const
@@ -105,6 +115,8 @@ struct Options
         query.letters = parser.value(anagram);
         query.starting = query.letters;
         query.allowStarting = parser.isSet(withStarting);
+        query.rude = parser.isSet(rude);
+        query.rare = parser.isSet(rare);
         query.contain = parser.value(contain);
         if (!number(words, 1, 5, &query.maxWords))
             return QStringLiteral("a --words 1 és 5 közötti szám");

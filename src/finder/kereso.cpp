@@ -56,7 +56,7 @@ static QSpinBox *spin(QWidget *parent, int left, int top, int low, int high, int
 QGroupBox *kereso::relaxGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("Betűk egyezése"), this);
-    group->setGeometry(twips::toPx(120, 2520, 4860, 840));
+    group->setGeometry(twips::toPx(120, 2790, 4860, 840));
     relax = new QButtonGroup(this);
     const QStringList names{QStringLiteral("pontosan"), QStringLiteral("hosszú = rövid"), QStringLiteral("ékezetek nélkül"),
                             QStringLiteral("régi névírás is")};
@@ -105,21 +105,33 @@ void kereso::makeQueryControls()
     minLengthLabel = controls::label(this, QStringLiteral("Legalább betű:"), 2760, 1740, 1500, 255);
     minLength = spin(this, 4245, 1680, 1, 9, 1);
     withStarting = new QCheckBox(QStringLiteral("A kiinduló szavak is"), this);
-    withStarting->setGeometry(twips::toPx(120, 2220, 4860, 255));
+    withStarting->setGeometry(twips::toPx(120, 2220, 2400, 255));
+    withStarting->setToolTip(QStringLiteral(
+        "A kiinduló kifejezés szavai és összetett szavainak tagjai (a Holdfény hold és fény szava) is."));
+    rude = new QCheckBox(QStringLiteral("Durva szavak is"), this);
+    rude->setGeometry(twips::toPx(2640, 2220, 2340, 255));
+    rude->setToolTip(QStringLiteral("A trágár és sértő szavak is; nélküle rejtve maradnak."));
+    rare = new QCheckBox(QStringLiteral("Ritka és idegen szavak is"), this);
+    rare->setGeometry(twips::toPx(120, 2490, 4860, 255));
+    rare->setToolTip(QStringLiteral(
+        "Az idegen szavak, indulatszók és kevesek ismerte szóalakok is, a többi után; nélküle rejtve maradnak."));
 }
 
 // The words and the anagrams found, what happened, and "Bezárás".
 void kereso::makeResultLists()
 {
-    wordsLabel = controls::label(this, QString(), 120, 3420, 4860, 255);
-    words = list(this, 120, 3660, 4860, 3000);
+    wordsLabel = controls::label(this, QString(), 120, 3690, 4860, 255);
+    words = list(this, 120, 3930, 4860, 2730);
     anagramsLabel = controls::label(this, QString(), 120, 6840, 4860, 255);
     anagrams = list(this, 120, 7080, 4860, 3900);
-    words->setToolTip(QStringLiteral("A leghosszabb szavak elöl, egy hosszon belül a gyakoribbak."));
+    words->setToolTip(QStringLiteral(
+        "A leghosszabb szavak elöl, egy hosszon belül a gyakoribbak; a ritka és idegen szavak, ha kérted, a többi után."));
     anagrams->setToolTip(QStringLiteral(
-        "Elöl a gyakori szavakból álló, mondatként is olvasható anagrammák: a névelő a főnév előtt, "
-        "a melléknév a főnév előtt, az ige az alanyával vagy a tárgyával. Minden további szó és minden "
-        "ritkább szó hátrébb sorol."));
+        "Elöl a gyakori szavakból álló, egyetlen szerkezetként olvasható anagrammák, a szerkezet szórendjében: "
+        "névelő, jelző, birtokos és főnév; névutó; az alany és az egyező ige, a határozottságban egyező tárgy, "
+        "határozók, igekötő, tagadás; kötőszó két rész között. Minden külön álló rész, minden további és "
+        "ritkább szó hátrébb sorol; a nyelvtani hiba (\"a\" magánhangzó előtt, \"az\" mássalhangzó előtt, "
+        "nem egyező alany vagy tárgy) és az ismételt szó a lista végére."));
     status = controls::label(this, QString(), 120, 11100, 4860, 510);
     status->setWordWrap(true);
     closeButton = controls::button(this, QStringLiteral("Bezárás"), 3885, 11730, 1095, 375);
@@ -142,8 +154,8 @@ void kereso::labelControls()
     mustContainLabel->setBuddy(mustContain);
     maxWordsLabel->setBuddy(maxWords);
     minLengthLabel->setBuddy(minLength);
-    setTabOrder({letters, mustContain, maxWords, minLength, withStarting, relax->button(0), relax->button(1), relax->button(2),
-                 relax->button(3), words, anagrams, closeButton});
+    setTabOrder({letters, mustContain, maxWords, minLength, withStarting, rude, rare, relax->button(0), relax->button(1),
+                 relax->button(2), relax->button(3), words, anagrams, closeButton});
     notice_ = new Notice(this);
 }
 
@@ -161,6 +173,8 @@ void kereso::connectSearch()
     connect(maxWords, &QSpinBox::valueChanged, this, &kereso::queryChanged);
     connect(minLength, &QSpinBox::valueChanged, this, &kereso::queryChanged);
     connect(withStarting, &QCheckBox::toggled, this, &kereso::queryChanged);
+    connect(rude, &QCheckBox::toggled, this, &kereso::queryChanged);
+    connect(rare, &QCheckBox::toggled, this, &kereso::queryChanged);
     connect(relax, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             queryChanged();
@@ -179,7 +193,7 @@ void kereso::Form_Load()
     for (QLabel *label :
          {lettersLabel, mustContainLabel, maxWordsLabel, minLengthLabel, wordsLabel, anagramsLabel, status})
         controls::setBackColor(label, colours::Deep);
-    QList<QWidget *> choices{withStarting, relaxChoices};
+    QList<QWidget *> choices{withStarting, rude, rare, relaxChoices};
     for (QAbstractButton *button : relax->buttons())
         choices.append(button);
     for (QWidget *choice : choices) {
@@ -286,6 +300,8 @@ void kereso::search()
     query.maxWords = maxWords->value();
     query.minLength = minLength->value();
     query.allowStarting = withStarting->isChecked();
+    query.rude = rude->isChecked();
+    query.rare = rare->isChecked();
     query.relax = finder::Relax(relax->checkedId());
     if (startingText)
         query.starting = startingText();

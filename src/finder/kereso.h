@@ -56,6 +56,8 @@ public:
     QLabel *minLengthLabel;
     QSpinBox *minLength;
     QCheckBox *withStarting; // the starting expression's words too
+    QCheckBox *rude;         // vulgar and offensive words too
+    QCheckBox *rare;         // foreign words, interjections and forms few know too
     QGroupBox *relaxChoices; // "Betűk egyezése"
     QButtonGroup *relax;     // which letters count as alike, by level
     QLabel *wordsLabel;      // "Szavak" and its count

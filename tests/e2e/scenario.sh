@@ -165,13 +165,15 @@ ctrl+f: Anagrammakereső keret. Betűk: szerkesztőmező. ALMA.
 Tab: Tartalmazza: szerkesztőmező.
 Tab: Legfeljebb szó: 3 léptetőgomb.
 Tab: Legalább betű: 1 léptetőgomb.
-Tab: A kiinduló szavak is jelölőnégyzet nincs bejelölve.
+Tab: A kiinduló szavak is jelölőnégyzet nincs bejelölve. …
 space: bejelölve
 % [list | Anagrammák, 2]
+Tab: Durva szavak is jelölőnégyzet nincs bejelölve. …
+Tab: Ritka és idegen szavak is jelölőnégyzet nincs bejelölve. …
 Tab: Betűk egyezése panel. Betűk egyezése. pontosan. kiválasztott választógomb
 Right: Betűk egyezése. hosszú = rövid. kiválasztott választógomb
 Left: Betűk egyezése. pontosan. kiválasztott választógomb
-Tab: Szavak, 5. 5 elemű lista.
+Tab: Szavak, 4. 4 elemű lista.
 Tab: Anagrammák, 2. 2 elemű lista.
 Tab: Bezárás gomb.
 shift+Tab: Anagrammák, 2. 2 elemű lista.
@@ -209,7 +211,7 @@ scenario_finder() {
     finder=$(wait_window "Anagrammakereső")
     [ "$(client_geometry "$finder" | cut -d' ' -f1)" -ge $((g[0] + g[2])) ] || fail "the finder is not beside the board"
     sleep 1.5                                        # its first search
-    xdotool key --delay 80 Tab Tab Tab Tab Tab Tab Down Return
+    xdotool key --delay 80 Tab Tab Tab Tab Tab Tab Tab Tab Down Return
     sleep 0.5 && snap
     for k in $(seq 0 11); do
         [ "$(pixel $((g[0] + $(slot_x $k))) $((g[1] + UPPER_Y + 12)))" = "104,136,224" ] && moved=$((moved + 1))
@@ -221,7 +223,7 @@ scenario_finder() {
     cp "$WORK/now.png" "$ART/finder.png"
     # A search of five words of 23 letters: far more than a second's work.
     focus "$finder"
-    xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
+    xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
     xdotool type --delay 20 "Széchenyi István gróf urak"
     xdotool key --delay 40 Tab Tab ctrl+a 5 Tab
     sleep 0.5

@@ -5,12 +5,16 @@
 #include <QByteArray>
 #include <QStringList>
 
-// Each entry is "form" (cost 50, a noun) or a whole "form<TAB>cost<TAB>classes" line; the entries are sorted and counted.
+// Each entry is "form" (cost 50, a plain noun), "form<TAB>cost<TAB>readings" (plain, its own stem) or a whole line;
+// the entries are sorted and counted.
 inline QByteArray listText(QStringList entries)
 {
-    for (QString &e : entries)
+    for (QString &e : entries) {
         if (!e.contains(u'\t'))
-            e += QStringLiteral("\t50\tN");
+            e += QStringLiteral("\t50\tNns3---");
+        if (e.count(u'\t') == 2)
+            e = e.section(u'\t', 0, 1) + QStringLiteral("\t-\t") + e.section(u'\t', 2) + QStringLiteral("\t=");
+    }
     entries.sort(); // code point order, which is the bytes' order
     QByteArray text = "#\t" + QByteArray::number(entries.size()) + "\n";
     for (const QString &e : entries)

@@ -41,8 +41,8 @@ static std::pair<std::vector<Anagram>, Ending> given(const Search &search, size_
     return {found, ending};
 }
 
-// Every multiset of at most `most` words of the list, but the starting words, whose letters are alike with `rest`
-// at the loosest level, weighed, and sorted: the slow way.
+// Every multiset of at most `most` words of the list that the search may use, whose letters are alike with `rest` at
+// the loosest level, weighed, and sorted: the slow way.
 static void brute(const Search &search, const std::vector<std::pair<int32_t, Counts>> &words, const Counts &rest,
                   size_t from, int most, std::vector<int32_t> &chosen, std::vector<Anagram> &out)
 {
@@ -67,11 +67,10 @@ static std::vector<Anagram> fullSort(const WordList &list, const Search &search,
     if (!rest.holds(contained))
         return {};
     rest = rest.minus(contained);
-    const QStringList starting = q.starting.toLower().split(u' ', Qt::SkipEmptyParts);
     std::vector<std::pair<int32_t, Counts>> words;
     for (int w = 0; w < list.wordCount(); ++w) {
         const Counts letters = fold(list.lettersOf(w), loose);
-        if (list.length(w) >= q.minLength && rest.holds(letters) && !starting.contains(list.word(w)))
+        if (list.length(w) >= q.minLength && rest.holds(letters) && search.usable(w))
             words.push_back({w, letters});
     }
     std::vector<Anagram> all;
@@ -153,7 +152,7 @@ private slots:
         QStringList forms, words;
         if (seed == 0)
             for (const char *w : {"a", "b", "c", "d", "ab", "bc", "cd", "abc", "bcd", "dab"})
-                forms << w, words << QString(w) + "\t50\tF";
+                forms << w, words << QString(w) + "\t50\tO------";
         while (!shipped && forms.size() < 60) {
             QString w;
             for (int n = 1 + int(rng.bounded(level ? 3 : 4)); n > 0; --n)
@@ -161,7 +160,7 @@ private slots:
             // Words of the same letters come in twos and threes, at two costs, so that many anagrams tie.
             for (int turn = 0; turn < 3 && !forms.contains(w); ++turn) {
                 forms << w;
-                words << w + QStringLiteral("\t%1\t%2").arg(10 + 40 * rng.bounded(2)).arg(QString("NAVDOC")[int(rng.bounded(6))]);
+                words << w + QStringLiteral("\t%1\t%2").arg(10 + 40 * rng.bounded(2)).arg(QStringList{"Nns3---", "Ans3---", "V-s3i--", "T---d--", "Nas3---", "Nos3---"}[int(rng.bounded(6))]);
                 std::rotate(w.begin(), w.begin() + 1, w.end());
             }
         }
@@ -313,52 +312,69 @@ private slots:
                  qPrintable(QString("%1 (%2) after %3 (%4)").arg(first).arg(weighed(first).score).arg(then).arg(weighed(then).score)));
     }
 
-    // How words read as a phrase: their order and whether the reading earns or costs.
+    // How words read as a phrase: the word order of their best reading, how many fragments it leaves, how many errors a
+    // reader sees at once. Each word "text readings…", the readings as the list writes them.
     void phrase_data()
     {
-        QTest::addColumn<QStringList>("words"); // "text classes", classes as the list writes them
+        QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("order");
-        QTest::addColumn<int>("bonus");
-        using S = PhraseScore;
-        QTest::newRow("article before its noun") << QStringList{"kutya N", "a D"} << "a kutya" << S::Article;
-        QTest::newRow("az before a vowel") << QStringList{"alma N", "az D"} << "az alma" << S::Article;
-        QTest::newRow("a before a vowel: dangling") << QStringList{"alma N", "a D"} << "alma a" << -S::Dangling;
-        QTest::newRow("article, adjective, noun") << QStringList{"alma N", "piros A", "a D"} << "a piros alma"
-                                                  << S::Article + S::Attribute;
-        QTest::newRow("subject, verb, object") << QStringList{"almát O", "kutya N", "eszi V"} << "kutya eszi almát"
-                                               << S::Predicate;
-        QTest::newRow("a word of two classes takes the better") << QStringList{"vár NV", "a D", "ló N"}
-                                                                << "a ló vár" << S::Article + S::Predicate;
-        QTest::newRow("two verbs") << QStringList{"fut V", "ül V", "ló N"} << "ló fut ül" << S::Predicate - S::SecondVerb;
-        QTest::newRow("the adjective as predicate") << QStringList{"jó A", "kor N", "mai A"} << "mai kor jó" << S::Attribute;
-        QTest::newRow("no phrase") << QStringList{"ha F", "sőt F"} << "sőt ha" << 0;
+        QTest::addColumn<int>("fragments");
+        QTest::addColumn<int>("errors");
+        const QString a = "a T---d--", az = "az T---d--,Pns3d--", egy = "egy Mns3---,T---i--";
+        QTest::newRow("a before a consonant") << QStringList{"kutya Nns3---", a} << "a kutya" << 1 << 0;
+        QTest::newRow("az before a vowel") << QStringList{"alma Nns3---", az} << "az alma" << 1 << 0;
+        QTest::newRow("a before a vowel: an error") << QStringList{"alma Nns3---", a} << "alma a" << 2 << 1;
+        QTest::newRow("az before a consonant: an error") << QStringList{"kutya Nns3---", "az T---d--"} << "kutya az" << 2 << 1;
+        QTest::newRow("egy before a singular noun") << QStringList{"ló Nns3---", egy} << "egy ló" << 1 << 0;
+        QTest::newRow("the article, then the attribute it agrees with")
+            << QStringList{"alma Nns3---", "kis Ans3---", "öreg Ans3---", az} << "az öreg kis alma" << 1 << 0;
+        QTest::newRow("a possessor before what it owns, its attribute with it")
+            << QStringList{"kabátja Nns3-3s", "fiú Nns3---", "kis Ans3---", "ázik V-s3i--", a} << "a kis fiú kabátja ázik" << 1 << 0;
+        QTest::newRow("a subject with its verb") << QStringList{"gyorsul V-s3i--", "csiga Nns3---"} << "csiga gyorsul" << 1 << 0;
+        QTest::newRow("a plural subject, a singular verb: an error")
+            << QStringList{"gyorsul V-s3i--", "csigák Nnp3---"} << "csigák gyorsul" << 1 << 1;
+        QTest::newRow("a first-person verb with its pronoun") << QStringList{"látok V-s1i--", "én Pns1d--"} << "én látok" << 1 << 0;
+        QTest::newRow("a definite verb with a definite object")
+            << QStringList{"almát Nas3---", "kutya Nns3---", "eszi V-s3d--", az, a} << "a kutya eszi az almát" << 1 << 0;
+        QTest::newRow("a definite verb, an indefinite object: an error")
+            << QStringList{"eszi V-s3d--", "almát Nas3---"} << "eszi almát" << 1 << 1;
+        QTest::newRow("an indefinite verb with an indefinite object") << QStringList{"eszik V-s3i--", "almát Nas3---"}
+                                                                     << "eszik almát" << 1 << 0;
+        QTest::newRow("a sentence without a verb") << QStringList{"leves Nns3---", "forró Ans3---", a} << "a leves forró" << 1 << 0;
+        QTest::newRow("a postposition after its phrase") << QStringList{"után U------", "ház Nns3---", a} << "a ház után" << 1 << 0;
+        QTest::newRow("a conjunction between two phrases") << QStringList{"bors Nns3---", "és C------", "só Nns3---"}
+                                                          << "bors és só" << 1 << 0;
+        QTest::newRow("the negation before the verb, the prefix after it")
+            << QStringList{"ment V-s3i--", "fiú Nns3---", "nem G------", "ki K------"} << "fiú nem ment ki" << 1 << 0;
+        QTest::newRow("an adverbial after its verb") << QStringList{"kertben Nos3---", "fut V-s3i--"} << "fut kertben" << 1 << 0;
+        QTest::newRow("nothing joins: two fragments") << QStringList{"ház Nns3---", "gyorsan D------"} << "ház gyorsan" << 2 << 0;
     }
     void phrase()
     {
         QFETCH(QStringList, words);
         QFETCH(QString, order);
-        QFETCH(int, bonus);
-        static const QString Letters = QStringLiteral("DNOCAVIF");
-        QStringList texts;
+        QFETCH(int, fragments);
+        QFETCH(int, errors);
+        QStringList texts, sorted;
         for (const QString &w : words)
             texts << w.section(u' ', 0, 0);
-        QStringList sorted = texts;
+        sorted = texts;
         sorted.sort();
         std::vector<PhraseWord> phrase;
-        for (const QString &w : words) {
-            uint8_t classes = 0;
-            for (const QChar c : w.section(u' ', 1))
-                classes |= uint8_t(1 << Letters.indexOf(c));
-            const QString text = w.section(u' ', 0, 0);
-            phrase.push_back({int32_t(sorted.indexOf(text)), classes, uint8_t(text.size()), QString("aeiou").contains(text[0]),
-                              text == "a" ? ArticleKind::A : text == "az" ? ArticleKind::Az : ArticleKind::None});
+        for (const QString &text : texts) {
+            PhraseWord p{int32_t(sorted.indexOf(text)), uint8_t(text.size()), QString("aáeéiíoóöőuúüű").contains(text[0]),
+                         functionOf(text.toStdString())};
+            for (const QString &code : words[texts.indexOf(text)].section(u' ', 1).split(u','))
+                p.readings[p.readingCount++] = *Reading::parse(code.toStdString());
+            phrase.push_back(p);
         }
         const Phrase p = arrange(phrase);
         QStringList seen;
         for (size_t i = 0; i < phrase.size(); ++i)
             seen << texts[p.order[i]];
         QCOMPARE(seen.join(u' '), order);
-        QCOMPARE(p.bonus, bonus);
+        QCOMPARE(p.fragments, fragments);
+        QCOMPARE(p.errors, errors);
     }
 
     void placement_data()

@@ -149,8 +149,8 @@ private slots:
     void countsAndItsBound_data() {
         QTest::addColumn<int>("bound");
         QTest::addColumn<QString>("label");
-        QTest::newRow("every anagram") << 100 << "Anagrammák: 12";
-        QTest::newRow("exactly as many as the bound") << 12 << "Anagrammák: 12";
+        QTest::newRow("every anagram") << 100 << "Anagrammák: 13";
+        QTest::newRow("exactly as many as the bound") << 13 << "Anagrammák: 13";
         QTest::newRow("more than the bound") << 5 << "Anagrammák: legalább 5";
     }
     void countsAndItsBound() {
@@ -158,10 +158,35 @@ private slots:
         QFETCH(QString, label);
         SearchRun::setBound(size_t(bound));
         kereso &k = open("Kalap", {"kalap", "lap", "kal", "pal", "ka", "la", "pa", "ap", "a", "k", "l", "p"});
+        k.withStarting->click(); // "kalap" and its parts too
+        QTRY_VERIFY(!k.isSearching());
         SearchRun::setBound(finder::MostAnagrams);
         QCOMPARE(k.anagramsLabel->text(), label);
         QCOMPARE(k.anagrams->accessibleName(), QString(label).replace(": ", ", "));
-        QCOMPARE(k.foundAnagrams()->rowCount(), std::min(bound, 12));
+        QCOMPARE(k.foundAnagrams()->rowCount(), std::min(bound, 13));
+    }
+
+    // Rude and rare words, and the parts of a compound starting word, are left out until the player asks for them.
+    void hiddenUntilAsked_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("asked"); // the anagrams once the box is ticked; none before
+        QTest::newRow("a rude word") << "Dcba" << QStringList{"ab\t50\tR\tNns3---\t=", "cd"} << "rude" << QStringList{"ab cd"};
+        QTest::newRow("a rare word") << "Dcba" << QStringList{"ab\t50\tX\tNns3---\t=", "cd"} << "rare" << QStringList{"ab cd"};
+        QTest::newRow("the parts of a compound") << "Abcd" << QStringList{"abcd", "ab", "cd"} << "withStarting"
+                                                 << QStringList{"abcd", "ab cd"};
+    }
+    void hiddenUntilAsked() {
+        QFETCH(QString, start);
+        QFETCH(QStringList, words);
+        QFETCH(QString, box);
+        QFETCH(QStringList, asked);
+        kereso &k = open(start, words);
+        QCOMPARE(shown(k.foundAnagrams()), QStringList());
+        (box == "rude" ? k.rude : box == "rare" ? k.rare : k.withStarting)->click();
+        QTRY_VERIFY(!k.isSearching());
+        QCOMPARE(shown(k.foundAnagrams()), asked);
     }
 
     // The deepest search the window takes, on the shipped list: the best come at once, the board's clock ticks

@@ -238,6 +238,9 @@ def case_letter(tags):
     return "n"
 
 
+DERIVING = re.compile(r"^is:.*_(vrb|adj|noun)(_tr|_it)?$")
+
+
 def reading_of(analysis):
     """An analysis as the finder's phrases read it, seven letters: the part
     of speech, the case, the number, the person, the definiteness, the
@@ -251,9 +254,11 @@ def reading_of(analysis):
     pos, tags = signature(last)
     if pos is None:
         return None
-    derivation, infl = inflection(tags)
-    made = derived_pos(pos, tags)
-    every = " ".join(infl) + " " + last
+    # Some derivations come as is: tags (hAt_MODAL_vrb, i_PLACE/TIME_adj):
+    # the word is what the last derivation makes, inflected by what follows.
+    cut = max([i for i, t in enumerate(tags) if t.startswith("ds:") or DERIVING.search(t)], default=-1)
+    infl = tags[cut + 1:]
+    made = derived_pos(pos, tuple("ds:" + t[3:] for t in tags[:cut + 1]))
     number = "p" if "is:PLUR" in infl else "s"
     possessor = POSSESSOR.search(" ".join(infl))
     poss = possessor.group(2) + NUMBER_OF[possessor.group(1)] if possessor else "--"
@@ -272,7 +277,7 @@ def reading_of(analysis):
         person = PERSON.search(tag)
         definite = "k" if "_OBJ_2" in tag else "d" if "_DEF_" in tag else "i"
         return "V-" + (NUMBER_OF[person.group(1)] + person.group(2) if person else "s3") + definite + "--"
-    if made == "adv" or (infl and infl[-1].endswith("_MODE_adv")):
+    if made == "adv" or any(t.endswith("_MODE_adv") for t in infl):
         return "D------"
     if pos == "noun_pron":
         person = re.search(r"(?:is|ts):(SG|PL)_([123])", last)

@@ -8,7 +8,7 @@
 //
 // The score of an anagram is at least the sum of its words' adjusted costs
 // (cost, the cost of a word beyond the first, each relaxed letter the word
-// needs on its own, less the most the word can earn in a reading). Two
+// needs on its own): what its reading adds is never less than nothing. Two
 // bounds say how little the letters left can still cost: each letter at the
 // least cost a letter of it can have in any word that fits (a word's cost
 // shared among its letters), and the cheapest words of each length that
@@ -388,7 +388,7 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
     // anagram, at their adjusted costs.
     c.base = (level == Relax::Exact ? 0 : RelaxCost * excess(containedLetters_)) - PhraseScore::PerWord;
     for (const ContainedWord &w : containedWords_)
-        c.base += w.cost + PhraseScore::PerWord - bestEarning(w.phrase.classes);
+        c.base += w.cost + PhraseScore::PerWord;
     std::vector<Candidates::Class> classes;
     std::vector<Candidates::Choice> choices;
     for (const int cls : candidates_) {
@@ -405,9 +405,9 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
                 feasible = standIns(cls, i, containedLetters_) >= 0;
                 relaxed = feasible ? standIns(cls, i, Counts()) : 0;
             }
-            if (!feasible || std::find(excluded_.begin(), excluded_.end(), w) != excluded_.end())
+            if (!feasible || !usable(w))
                 continue;
-            choices.push_back({w, list_.cost(w) + PhraseScore::PerWord - bestEarning(list_.classes(w)) + RelaxCost * relaxed});
+            choices.push_back({w, list_.cost(w) + PhraseScore::PerWord + RelaxCost * relaxed});
         }
         if (int32_t(choices.size()) == first)
             continue;

@@ -23,7 +23,7 @@ namespace finder {
 namespace {
 
 constexpr char Magic[8] = {'M', 'O', 'R', 'V', 'I', 'D', 'X', '\0'};
-constexpr uint32_t Version = 1;
+constexpr uint32_t Version = 2;
 
 struct Header
 {
@@ -33,7 +33,7 @@ struct Header
     uint64_t textBytes, textHash;
     uint64_t exactHash, relaxedHash; // of each part, its counts among them
     uint32_t words, exactClasses, exactLetters, exactSlots;
-    uint32_t relaxedClasses, relaxedLetters, relaxedSlots, unused;
+    uint32_t relaxedClasses, relaxedLetters, relaxedSlots, readingSets; // the last: its u32s
 };
 static_assert(sizeof(Header) == 80);
 
@@ -121,6 +121,7 @@ bool WordList::saveIndex(const QString &path) const
     h.relaxedClasses = uint32_t(relaxedIndex.classCount_);
     h.relaxedLetters = relaxedIndex.start_[size_t(relaxedIndex.classCount_)];
     h.relaxedSlots = uint32_t(relaxedIndex.table_.size());
+    h.readingSets = uint32_t(readingSets_.size());
     QByteArray exactPart, relaxedPart;
     const auto append = [](QByteArray &to) {
         return [&to](auto span, size_t count) {
@@ -130,6 +131,7 @@ bool WordList::saveIndex(const QString &path) const
         };
     };
     append(exactPart)(words_, words_.size());
+    append(exactPart)(readingSets_, readingSets_.size());
     IndexFile::each(exactIndex, h.words, false, append(exactPart));
     IndexFile::each(relaxedIndex, h.words, true, append(relaxedPart));
     h.exactHash = hashOf(exactPart.constData(), size_t(exactPart.size()), h.words ^ uint64_t(h.exactClasses) << 32);
@@ -190,6 +192,7 @@ bool WordList::mapIndex(const QString &path, QByteArrayView text)
     };
     char *const exactStart = at;
     take(words_, h.words);
+    take(readingSets_, h.readingSets);
     place(exact_, h.exactClasses, h.exactLetters, h.exactSlots, false);
     char *const relaxedStart = at;
 #ifdef MADV_POPULATE_READ
@@ -203,6 +206,7 @@ bool WordList::mapIndex(const QString &path, QByteArrayView text)
     if (!fits || at != end || hashOf(text.data(), size_t(text.size()), 0) != h.textHash ||
         hashOf(exactStart, size_t(relaxedStart - exactStart), h.words ^ uint64_t(h.exactClasses) << 32) != h.exactHash) {
         words_ = {};
+        readingSets_ = {};
         exact_ = LetterIndex();
         return false;
     }

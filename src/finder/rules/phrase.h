@@ -1,59 +1,79 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// How an anagram reads as Hungarian: its words put in the order of a phrase
-// (the article before its noun, the adjective before the noun, the subject,
-// the verb, the object), and how much it reads as one, which the ranking
-// uses. It works on what the list says of each word, never on texts, as it
-// runs for every anagram a search weighs.
+// How an anagram reads as Hungarian: the best reading of its words, each
+// word taking one of its analyses, put in the reading's word order.
+//
+// A reading joins words into phrases: an article, adjectives and numerals,
+// a possessor before a noun ("a kis fiú kabátja"); a noun phrase before its
+// postposition ("a ház után"); a subject that agrees with its verb in
+// person and number, an object whose definiteness the verb's conjugation
+// matches, and the adverbials, prefixes and negation around the verb ("a
+// kutya nem eszi az almát"); a subject with an adjective or noun for its
+// predicate ("a leves forró"); a conjunction between two phrases ("só és
+// bors"). Words left over stand as fragments of their own.
+//
+// What a reading costs (never less than nothing, so that a search can bound
+// an anagram by its words alone): each fragment beyond the first, each
+// error a reader sees at once (the article "a" before a vowel or "az"
+// before a consonant, a verb whose person or number its subject does not
+// share, a verb whose conjugation does not match its object's
+// definiteness), and a definite verb with no object at all.
+
+#include "finder/rules/reading.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace finder {
 
 inline constexpr int MostWords = 5; // in an anagram, the must-contain words among them
 
-// Which article a word is, for the agreement with what follows it.
-enum class ArticleKind : uint8_t { None, A, Az };
+// What a word is to the grammar apart from its readings: the few function
+// words it knows by their text.
+enum class Function : uint8_t {
+    None,
+    ArticleA,    // "a": before a consonant
+    ArticleAz,   // "az": before a vowel
+    ArticleEgy,  // "egy": before either
+    Coordinator, // és, s, de, vagy, meg, sőt: between two phrases
+    Subordinator, // hogy, mert, ha, mint, ahogy: between two clauses
+    Particle,    // is, sem, se, csak, még, már: beside any word
+};
 
 struct PhraseWord
 {
-    int32_t order;   // the word's place in the byte order of texts: ties of a reading go by it
-    uint8_t classes; // WordClass bits: what the word can be
+    int32_t order;   // the word's place in the byte order of texts: ties go by it
     uint8_t length;  // letters
-    bool vowel;      // starts with a vowel
-    ArticleKind article;
+    bool vowel;      // begins with a vowel
+    Function function = Function::None;
+    std::array<Reading, 4> readings{};
+    uint8_t readingCount = 0;
 };
 
 struct Phrase
 {
-    std::array<int8_t, MostWords> order{}; // the words' indexes in the phrase's order
-    int bonus = 0;                         // how much it reads as a phrase; negative for a dangling article
+    std::array<int8_t, MostWords> order{}; // the words' indexes in the reading's order
+    int fragments = 0;                     // phrases that stand apart
+    int errors = 0;
+    int cost = 0;                          // what the reading adds to the anagram's score
 };
 
-// The best reading of the words: each word takes one of its classes; an
-// article before a noun phrase it agrees with ("a" before a consonant, "az"
-// before a vowel), an adjective before its noun, a finite verb with its
-// subject or object each earn a bonus, an article with no noun phrase and
-// a second finite verb a penalty.
+// The best reading of the words: the fewest fragments and errors; between
+// readings as good, the first found.
 Phrase arrange(std::span<const PhraseWord> words);
 
-// What a reading earns and costs, for the ranking and its tests.
+// What a reading costs, for the ranking and its tests.
 struct PhraseScore
 {
-    static constexpr int PerWord = 30;      // each word beyond the first
-    static constexpr int Article = 25;      // an article before its noun phrase
-    static constexpr int Attribute = 20;    // an adjective before its noun
-    static constexpr int Predicate = 20;    // a finite verb with its subject or object
-    static constexpr int Dangling = 30;     // an article before no noun phrase
-    static constexpr int SecondVerb = 15;   // each finite verb beyond the first
+    static constexpr int PerWord = 30;     // each word beyond the first
+    static constexpr int Fragment = 60;    // each fragment beyond the first
+    static constexpr int Error = 1000;     // each error a reader sees at once: these come last
+    static constexpr int Objectless = 40;  // a definite verb with no object
 };
 
-// The most a word of these classes can earn in any reading: each bonus is
-// earned by one word (the article, the adjective, the verb), so a reading
-// never earns more than its words' best cases together. The search's
-// bounds rest on it.
-int bestEarning(uint8_t classes);
+// The function a word of this text has, if any.
+Function functionOf(std::string_view utf8);
 
 } // namespace finder

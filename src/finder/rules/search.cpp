@@ -52,11 +52,6 @@ Search::Search(const WordList &list, const Query &query)
         return;
     rest_ = all.minus(taken);
 
-    for (const auto &[text, article] : {std::pair{"a", &articleA_}, std::pair{"az", &articleAz_}}) {
-        const int at = list.lowerBound(text);
-        if (at < list.wordCount() && list.bytes(at) == text)
-            *article = at;
-    }
     // The must-contain words, known to the list or not; one it lacks stands
     // just before the list's first word after it, apart from any other such.
     std::vector<std::pair<std::pair<int, QByteArray>, size_t>> unknown;
@@ -69,9 +64,11 @@ Search::Search(const WordList &list, const Query &query)
         }
         const auto first = static_cast<unsigned char>(utf8.front());
         const bool vowel = first >= 0x80 || std::string_view("aeiou").find(char(first)) != std::string_view::npos;
-        containedWords_.push_back({{PlaceStep * at - PlaceStep / 2, Other, uint8_t(countLetters(text).total()), vowel,
-                                    ArticleKind::None},
-                                   UnknownCost});
+        PhraseWord phrase{PlaceStep * at - PlaceStep / 2, uint8_t(countLetters(text).total()), vowel,
+                          functionOf(std::string_view(utf8.constData(), size_t(utf8.size())))};
+        phrase.readings[0] = Reading();
+        phrase.readingCount = 1;
+        containedWords_.push_back({phrase, UnknownCost});
         unknown.push_back({{at, utf8}, containedWords_.size() - 1});
     }
     std::sort(unknown.begin(), unknown.end());
@@ -79,14 +76,20 @@ Search::Search(const WordList &list, const Query &query)
         if (unknown[i].first.first == unknown[i - 1].first.first)
             containedWords_[unknown[i].second].phrase.order = containedWords_[unknown[i - 1].second].phrase.order + 1;
 
-    // The starting expression's words, by their place in the list.
+    // The starting expression's words, by their place in the list, and
+    // the parts of those that are compounds: "hold" and "fény" of
+    // "holdfény", "napra" and "forgó" of "napraforgó", whatever their case.
+    // A name is no compound: only a word of the list is split.
     if (!query.allowStarting) {
         for (const QString &word : wordsOf(query.starting)) {
             const QByteArray utf8 = word.toUtf8();
             const int at = list.lowerBound(utf8);
-            if (at < list.wordCount() && list.bytes(at) == utf8)
+            if (at < list.wordCount() && list.bytes(at) == utf8) {
                 excluded_.push_back(at);
+                excludeParts(utf8, 0);
+            }
         }
+        std::sort(excludedStems_.begin(), excludedStems_.end());
     }
 
     const int minLength = std::max(1, query.minLength);
@@ -102,10 +105,54 @@ Search::Search(const WordList &list, const Query &query)
 
 Search::~Search() = default;
 
+// The shortest part a compound is split into: shorter pieces (a, e, s)
+// are no parts a reader sees.
+static constexpr int ShortestPart = 2;
+
+void Search::excludeParts(QByteArrayView word, int depth)
+{
+    // Every split into a plain word of the list and a rest that is one too,
+    // or splits again: the parts' stems, each found once.
+    for (qsizetype cut = 1; cut < word.size(); ++cut) {
+        if ((static_cast<unsigned char>(word[cut]) & 0xC0) == 0x80)
+            continue; // inside a letter
+        const QByteArrayView head = word.first(cut), tail = word.sliced(cut);
+        const int at = list_.lowerBound(head);
+        if (at >= list_.wordCount() || list_.bytes(at) != head || list_.length(at) < ShortestPart || list_.marks(at))
+            continue;
+        const int rest = list_.lowerBound(tail);
+        const bool whole = rest < list_.wordCount() && list_.bytes(rest) == tail && list_.length(rest) >= ShortestPart &&
+                           !list_.marks(rest);
+        if (!whole && (depth > 0 || tail.size() < 2 * ShortestPart))
+            continue;
+        const size_t before = excludedStems_.size();
+        if (whole)
+            excludedStems_.push_back(list_.stem(rest));
+        else
+            excludeParts(tail, depth + 1);
+        if (excludedStems_.size() > before)
+            excludedStems_.push_back(list_.stem(at));
+    }
+}
+
+bool Search::shown(int32_t word) const
+{
+    const uint8_t marks = list_.marks(word);
+    return !((marks & Rude) && !query_.rude) && !((marks & Rare) && !query_.rare);
+}
+
+bool Search::usable(int32_t word) const
+{
+    return shown(word) && std::find(excluded_.begin(), excluded_.end(), word) == excluded_.end() &&
+           !std::binary_search(excludedStems_.begin(), excludedStems_.end(), list_.stem(word));
+}
+
 PhraseWord Search::phraseWord(int32_t word) const
 {
-    return {PlaceStep * word, list_.classes(word), uint8_t(list_.length(word)), list_.startsWithVowel(word),
-            word == articleA_ ? ArticleKind::A : word == articleAz_ ? ArticleKind::Az : ArticleKind::None};
+    PhraseWord p{PlaceStep * word, uint8_t(list_.length(word)), list_.startsWithVowel(word), Function(list_.function(word))};
+    for (const uint32_t r : list_.readings(word))
+        p.readings[p.readingCount++] = Reading::unpack(r);
+    return p;
 }
 
 // The letters that have others alike at the loosest level: a á e é i í y o ó
@@ -170,7 +217,8 @@ std::vector<FoundWord> Search::words() const
         const std::span<const int32_t> words = index_.wordsOf(c);
         if (query_.relax == Relax::Exact) {
             for (const int32_t w : words)
-                found.push_back({w, 0});
+                if (shown(w))
+                    found.push_back({w, 0});
             continue;
         }
         // Words of the same exact letters stand together and share how many
@@ -180,16 +228,17 @@ std::vector<FoundWord> Search::words() const
         for (size_t i = 0; i < words.size(); ++i) {
             if (i == 0 || index_.accentsOf(c, i) != index_.accentsOf(c, i - 1))
                 relaxed = standIns(c, i, containedLetters_);
-            if (relaxed >= 0)
+            if (relaxed >= 0 && shown(words[i]))
                 found.push_back({words[i], relaxed});
         }
     }
-    // The longest, the commonest, the first in the list: by keys made once.
+    // The plain ones, then the longest, the commonest, the first in the
+    // list: by keys made once.
     std::vector<std::pair<uint64_t, int32_t>> keys(found.size());
     for (size_t i = 0; i < found.size(); ++i) {
         const FoundWord &f = found[i];
-        keys[i] = {uint64_t(255 - list_.length(f.word)) << 48 | uint64_t(list_.cost(f.word) + RelaxCost * f.relaxed) << 32 |
-                       uint32_t(f.word),
+        keys[i] = {uint64_t(list_.marks(f.word) ? 1 : 0) << 60 | uint64_t(255 - list_.length(f.word)) << 48 |
+                       uint64_t(list_.cost(f.word) + RelaxCost * f.relaxed) << 32 | uint32_t(f.word),
                    f.relaxed};
     }
     std::sort(keys.begin(), keys.end());
@@ -288,8 +337,12 @@ std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const
         score += RelaxCost * excess(spelled);
     }
     const Phrase reading = arrange(std::span<const PhraseWord>(phrase.data(), n));
+    // A word twice is a slip a reader sees at once.
+    for (size_t i = 1; i < words.size(); ++i)
+        if (sorted[i] == sorted[i - 1])
+            score += PhraseScore::Error;
     Anagram a;
-    a.score = score - reading.bonus;
+    a.score = score + reading.cost;
     a.count = int8_t(n);
     for (size_t i = 0; i < n; ++i)
         a.words[i] = ids[size_t(reading.order[i])];

@@ -26,9 +26,11 @@ struct Query
     QString contain;     // words the anagrams must hold, their letters taken first; anything else parts them
     int maxWords = 3;    // the must-contain words among them; at most MostWords
     int minLength = 1;   // of a word found
-    QString starting;     // the starting expression: its words are left out of anagrams
+    QString starting;     // the starting expression: its words, and the parts of its compounds, are left out of anagrams
     bool allowStarting = false;
     Relax relax = Relax::Exact; // which letters count as alike
+    bool rude = false;    // vulgar and offensive words too
+    bool rare = false;    // foreign words, interjections and forms few know too
 };
 
 // A tile standing for another letter, as a relaxed search allows: the Ó
@@ -92,8 +94,9 @@ public:
     bool containFits() const { return fits_; }
     const QStringList &contained() const { return contained_; }
 
-    // Every word of the letters left once the must-contain text has its own,
-    // the longest first, then the commonest.
+    // Every word of the letters left once the must-contain text has its own:
+    // the plain ones before the rare ones, then the longest first, then the
+    // commonest.
     std::vector<FoundWord> words() const;
 
     // The anagrams, the best first in their final order, each once whatever
@@ -108,6 +111,11 @@ public:
     Ending anagrams(const Deliver &deliver, const std::atomic<bool> &cancel, size_t most = MostAnagrams,
                     std::chrono::milliseconds restTime = RestTime) const;
 
+    // Whether a word of the list is shown: not a rude or rare one unless asked.
+    bool shown(int32_t word) const;
+    // Whether it may stand in an anagram: shown, and not a starting word
+    // nor a part of one's compound unless asked.
+    bool usable(int32_t word) const;
     // The order of anagrams: by score, then fewer words, then the text.
     bool before(const Anagram &a, const Anagram &b) const;
     // Any words of the list, with the must-contain words, as one anagram:
@@ -127,6 +135,8 @@ private:
     struct Walk;
     struct Candidates;
     PhraseWord phraseWord(int32_t word) const;
+    // Leaves out the stems of the parts `word` (UTF-8) splits into.
+    void excludeParts(QByteArrayView word, int depth);
     // How many more of the letters that have others alike these hold than
     // the tiles bear: each needs a tile standing for it.
     int excess(const Counts &letters) const;
@@ -148,6 +158,7 @@ private:
     Counts rest_;                     // the letters left for the search, folded when relaxed
     std::vector<int32_t> candidates_; // classes that fit, in the index's order
     std::vector<int32_t> excluded_;   // the starting words the list has
+    std::vector<uint32_t> excludedStems_; // the stems of their compounds' parts
     // The must-contain words as the list knows them: cost, classes and
     // place in the order of texts (between the list's words when it lacks one).
     struct ContainedWord
@@ -156,7 +167,6 @@ private:
         int cost;
     };
     std::vector<ContainedWord> containedWords_;
-    int32_t articleA_ = -1, articleAz_ = -1;
 };
 
 // The swaps as the player reads them.

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/rules/wordlist.h"
 
+#include "finder/rules/phrase.h"
+#include "finder/rules/reading.h"
+
 #include <QFile>
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <string_view>
 #include <thread>
+#include <unordered_map>
 
 namespace finder {
 
@@ -175,22 +180,6 @@ std::optional<WordList> WordList::parse(QByteArray bytes, Fault *fault)
     return whole ? std::optional<WordList>(std::move(list)) : std::nullopt;
 }
 
-// The letter of a class's column.
-static int classBit(char c)
-{
-    switch (c) {
-    case 'D': return Article;
-    case 'N': return Nominative;
-    case 'O': return Accusative;
-    case 'C': return OtherCase;
-    case 'A': return Adjective;
-    case 'V': return Verb;
-    case 'I': return Interjection;
-    case 'F': return Other;
-    default: return 0;
-    }
-}
-
 // Reads the header's count; false when the first line is not "#<TAB>digits".
 static bool header(const char *&p, const char *end, size_t *count)
 {
@@ -208,14 +197,19 @@ static bool header(const char *&p, const char *end, size_t *count)
     return true;
 }
 
-// One line of the list: its letters and their key, its cost, its classes.
+// One line of the list: its letters and their key, its cost, its marks,
+// its readings (packed, up to four), its stem's text where not the form.
 struct ListLine
 {
     Counts counts;
     uint64_t key = 0;
     size_t bytes = 0; // of the form
     unsigned cost = 0;
-    unsigned classes = 0;
+    unsigned marks = 0;
+    std::array<uint32_t, 4> readings{};
+    unsigned readingCount = 0;
+    const char *stem = nullptr;
+    size_t stemBytes = 0;
 };
 
 // What a byte of a form is: a letter a–z (0–25), the lead byte of an
@@ -266,15 +260,57 @@ static bool readLine(const char *&p, const char *end, ListLine &line)
         line.cost = line.cost * 10 + unsigned(*p++ - '0');
     if (p == digits || line.cost > 255 || p == end || *p != '\t')
         return false;
-    line.classes = 0;
-    for (++p; p < end && *p != '\n'; ++p) {
-        const int bit = classBit(*p);
-        if (!bit)
+    // The marks: "-", or R and X, each once.
+    line.marks = 0;
+    if (++p < end && *p == '-') {
+        ++p;
+    } else {
+        for (; p < end && *p != '\t'; ++p) {
+            const unsigned mark = *p == 'R' ? Rude : *p == 'X' ? Rare : 0;
+            if (!mark || (line.marks & mark))
+                return false;
+            line.marks |= mark;
+        }
+        if (!line.marks)
             return false;
-        line.classes |= unsigned(bit);
     }
-    if (p == end || !line.classes)
-        return false; // a line cut short, or no class
+    if (p == end || *p != '\t')
+        return false;
+    // One to four readings, apart by commas.
+    line.readingCount = 0;
+    for (++p;;) {
+        if (end - p < 8 || line.readingCount == 4)
+            return false;
+        const std::optional<Reading> r = Reading::parse(std::string_view(p, 7));
+        if (!r)
+            return false;
+        line.readings[line.readingCount++] = r->pack();
+        p += 7;
+        if (*p == '\t')
+            break;
+        if (*p++ != ',')
+            return false;
+    }
+    // The stem: "=", or letters of the game.
+    line.stem = ++p;
+    while (p < end && *p != '\n')
+        ++p;
+    if (p == end || p == line.stem)
+        return false; // a line cut short, or no stem
+    line.stemBytes = size_t(p - line.stem);
+    if (line.stemBytes == 1 && *line.stem == '=') {
+        line.stem = nullptr;
+    } else {
+        for (const char *q = line.stem; q < p;) {
+            const int k = ByteKind[static_cast<unsigned char>(*q)];
+            if (k >= 0)
+                ++q;
+            else if (k == Lead && p - q >= 2 && accented(static_cast<unsigned char>(*q), static_cast<unsigned char>(q[1])) >= 0)
+                q += 2;
+            else
+                return false;
+        }
+    }
     ++p;
     return true;
 }
@@ -315,10 +351,27 @@ bool WordList::index(const char *const begin, const char *const end)
     std::array<uint32_t, Ahead> offsets{};
     size_t read = 0, settled = 0;
     const size_t tableMask = exact_.table_.size() - 1;
+    // Sets of readings, each once; the stems other than the form, for after.
+    std::vector<uint32_t> sets;
+    std::unordered_map<uint64_t, uint16_t> setOf;
+    std::vector<std::pair<std::string_view, uint32_t>> stems;
+    bool tooManySets = false;
     const auto settle = [&] {
         const ListLine &line = ring[settled % Ahead];
-        words[settled] = {offsets[settled % Ahead], exact_.classOf(line.counts, line.key), uint8_t(line.bytes),
-                          uint8_t(line.cost), uint8_t(line.classes), uint8_t(line.counts.total())};
+        uint64_t setKey = line.readingCount;
+        for (unsigned i = 0; i < line.readingCount; ++i)
+            setKey = setKey * 0x100000001B3ull + line.readings[i];
+        auto [at, fresh] = setOf.try_emplace(setKey, uint16_t(sets.size() / ReadingSet));
+        if (fresh) {
+            tooManySets |= sets.size() / ReadingSet >= 0xFFFF;
+            sets.push_back(line.readingCount);
+            sets.insert(sets.end(), line.readings.begin(), line.readings.end());
+        }
+        if (line.stem)
+            stems.push_back({std::string_view(line.stem, line.stemBytes), uint32_t(settled)});
+        words[settled] = {offsets[settled % Ahead], exact_.classOf(line.counts, line.key), uint32_t(settled), at->second,
+                          uint8_t(line.bytes), uint8_t(line.cost), uint8_t(line.marks), uint8_t(line.counts.total()),
+                          uint8_t(functionOf(std::string_view(begin + offsets[settled % Ahead], line.bytes)))};
         ++settled;
     };
     const char *previous = nullptr;
@@ -345,7 +398,20 @@ bool WordList::index(const char *const begin, const char *const end)
         return false; // fewer lines than the header says: cut short
     while (settled < read)
         settle();
+    if (tooManySets)
+        return false;
     words_ = words.first(read);
+    readingSets_ = readingBlock_.make<uint32_t>(sets.size());
+    std::copy(sets.begin(), sets.end(), readingSets_.begin());
+    // Each stem as the word of its text, or a number of its own past them.
+    std::unordered_map<std::string_view, uint32_t> others;
+    for (const auto &[text, w] : stems) {
+        const int at = lowerBound(QByteArrayView(text.data(), qsizetype(text.size())));
+        if (at < int(read) && bytes(at) == QByteArrayView(text.data(), qsizetype(text.size())))
+            words_[w].stem = uint32_t(at);
+        else
+            words_[w].stem = others.try_emplace(text, uint32_t(read + others.size())).first->second;
+    }
     exact_.listWords(words_.size(), [this](size_t w) { return words_[w].cls; }, {});
     return true;
 }

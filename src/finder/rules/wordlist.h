@@ -23,16 +23,11 @@ namespace finder {
 inline QString damagedListMessage() { return QStringLiteral("A szólista sérült vagy hiányos"); }
 inline QString unreadableListMessage() { return QStringLiteral("A szólista (szavak.txt) nem olvasható."); }
 
-// What a word can be in a phrase, as the list's last column says.
-enum WordClass : uint8_t {
-    Article = 1,     // D: a, az, egy
-    Nominative = 2,  // N: a noun in the nominative
-    Accusative = 4,  // O: a noun or pronoun in the accusative
-    OtherCase = 8,   // C: a noun in another case
-    Adjective = 16,  // A: an adjective or numeral in the nominative
-    Verb = 32,       // V: a finite verb
-    Interjection = 64, // I
-    Other = 128,     // F: any other word
+// What the list marks a form as, beside its readings: shown only when the
+// player asks for such words.
+enum Mark : uint8_t {
+    Rude = 1, // R: vulgar or offensive
+    Rare = 2, // X: foreign, an interjection, or a form no reader knows
 };
 
 // Multisets of letters and the words that spell each: the list's exact
@@ -126,12 +121,14 @@ public:
     enum class Fault { None, Unreadable, Damaged };
 
     // The list's text: a first line "#<TAB>count", then one line a form as
-    // "form<TAB>cost<TAB>classes" in UTF-8, sorted by bytes, each form once.
-    // The cost says how uncommon the form is (0 the commonest), the classes
-    // what it can be in a phrase (letters of WordClass). A letter outside
-    // the game's lower-case ones, a line of any other shape, a form out of
-    // order or a count that does not match makes the list damaged, and no
-    // list is made of it.
+    // "form<TAB>cost<TAB>marks<TAB>readings<TAB>stem" in UTF-8, sorted by
+    // bytes, each form once. The cost says how uncommon the form is (0 the
+    // commonest); the marks are "-" or the letters of Mark; the readings,
+    // one to four apart by commas, what it can be in a phrase (reading.h);
+    // the stem, "=" for the form itself, the lemma it is a form of. A letter
+    // outside the game's lower-case ones, a line of any other shape, a form
+    // out of order or a count that does not match makes the list damaged,
+    // and no list is made of it.
     static std::optional<WordList> parse(QByteArray bytes, Fault *fault = nullptr);
     // The file is mapped, not read: its pages are the words' texts. Its
     // index, made ahead beside it (indexPath), is mapped too where it is
@@ -154,7 +151,18 @@ public:
     // The first word whose text sorts at or after `utf8`, or wordCount().
     int lowerBound(QByteArrayView utf8) const;
     int cost(int w) const { return words_[size_t(w)].cost; }
-    uint8_t classes(int w) const { return words_[size_t(w)].classes; }
+    uint8_t marks(int w) const { return words_[size_t(w)].marks; }
+    // Which function word it is, if any (phrase.h's Function).
+    uint8_t function(int w) const { return words_[size_t(w)].function; }
+    // What the word can be in a phrase, packed (Reading::unpack).
+    std::span<const uint32_t> readings(int w) const
+    {
+        const uint32_t *set = readingSets_.data() + size_t(words_[size_t(w)].readings) * ReadingSet;
+        return {set + 1, set[0]};
+    }
+    // The lemma's number: the word's own where the list has the lemma,
+    // else one past them; words of one lemma share it.
+    uint32_t stem(int w) const { return words_[size_t(w)].stem; }
     int length(int w) const { return words_[size_t(w)].letters; }
     // A word's own letters.
     Counts lettersOf(int w) const { return exact_.letters(words_[size_t(w)].cls); }
@@ -184,17 +192,23 @@ private:
     {
         uint32_t offset;
         int32_t cls;
+        uint32_t stem;
+        uint16_t readings; // its set's place in readingSets_
         uint8_t bytes;
         uint8_t cost;
-        uint8_t classes;
+        uint8_t marks;
         uint8_t letters;
+        uint8_t function; // the grammar's Function, from its text
     };
+    // A set of readings: its count, then up to four.
+    static constexpr size_t ReadingSet = 5;
     bool index(const char *begin, const char *end);
     bool mapIndex(const QString &path, QByteArrayView text);
     struct Lazy;
     struct Mapping;
 
-    Block wordBlock_;
+    Block wordBlock_, readingBlock_;
+    std::span<uint32_t> readingSets_;
     // The text is one or the other.
     QByteArray bytes_;
     std::unique_ptr<QFile> file_;
