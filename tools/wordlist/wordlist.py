@@ -573,7 +573,32 @@ CLOSED = re.compile(r"po:(det_def|det_indef|det|con|post|neg|prv|adv|noun_pron|a
 FOREIGN_PART = re.compile(r"po:part(\s|$)")
 
 
-def cost_of(family, scale, count, web, generated, kind, closed, interjection, foreign):
+COMPARATIVE = re.compile(r"is:(bb_COMPARATIVE|leg)")
+ADJECTIVE_MADE = re.compile(r"(ds|is):\S*_adj\b")
+POSSESSIVE = re.compile(r"is:POSS_")
+PLACE_ADJECTIVE = "is:i_PLACE/TIME_adj"
+
+
+def markedness(analysis):
+    """What makes a form odd beside the plain forms of its stem, whatever
+    its stem's family: the comparative of a word made an adjective
+    ("akaróbb", "hátibb"), a possessive on an adjective, numeral or pronoun
+    ("jóm", "tije"), an adjective of place made of a noun ("feji",
+    "rókai")."""
+    last = segments(analysis)[-1]
+    pos, tags = signature(last)
+    text = " ".join(tags)
+    odd = 0
+    if COMPARATIVE.search(text) and ADJECTIVE_MADE.search(text.split("bb_COMPARATIVE")[0]):
+        odd += 35
+    if POSSESSIVE.search(text) and pos in ("adj", "adj_num", "noun_pron", "adj_wh") and not ADJECTIVE_MADE.search(text):
+        odd += 35
+    if PLACE_ADJECTIVE in text and pos in ("noun", "vrb"):
+        odd += 20
+    return odd
+
+
+def cost_of(family, scale, count, web, generated, kind, closed, interjection, foreign, odd=0):
     """How uncommon a form is: the commonest near 0, growing as the form is
     rarer. A stand-in for a frequency, which no Debian package has for
     Hungarian: how many forms of its stem the web text shows (against what
@@ -590,6 +615,9 @@ def cost_of(family, scale, count, web, generated, kind, closed, interjection, fo
         cost += 40
     if foreign:
         cost += 60
+    # An odd make the Hungarian texts do not show.
+    if not count:
+        cost += odd
     return max(1, min(250, round(cost)))
 
 
@@ -725,7 +753,7 @@ def build(aff, dic, tesseract, aspell, english, texts, rude_path, out, jobs=None
             (any(FOREIGN_PART.search(a) for a in found) and not closed)
         interjection = all(r[0] == "J" for r in readings)
         cost = cost_of(fam, FAMILY_SCALE.get(first[0], 4), count, w in web, w in generated, kind, closed,
-                       interjection, foreign)
+                       interjection, foreign, min(markedness(a) for a in found))
         marks = ("R" if rude_form(found, rude) else "") + \
             ("X" if foreign or interjection or odd_letters(w) or odd_short(w, cost, w in web or count > 0) else "")
         stem = stem_for(found)

@@ -311,39 +311,46 @@ struct Parse
             const Function f = words[size_t(i)].function;
             joiner[size_t(i)] = freeWord(i) && r[size_t(i)].pos == Pos::Conjunction && f != Function::Particle;
         }
+        const auto open = [&](int i, int size) {
+            if (groupCount == Words)
+                return;
+            Group &g = groups[size_t(groupCount++)];
+            g.size = 1;
+            g.items[0] = int8_t(i);
+            g.words = size;
+        };
         for (int i = 0; i < n; ++i)
             if (freeWord(i) && !joiner[size_t(i)]) {
-                Group &g = groups[size_t(groupCount++)];
-                g.size = 1;
-                g.items[0] = int8_t(i);
-                g.words = 0;
+                int size = 0;
                 for (int j = 0; j < n; ++j)
-                    g.words += rootOf(j) == i;
+                    size += rootOf(j) == i;
+                open(i, size);
             }
-        // Which groups go first: a verb's, then the larger.
+        // Which groups go first: a verb's, then the larger; as found among equals.
         const auto weight = [&](const Group &g) {
             int verbs = 0;
             for (int k = 0; k < g.size; ++k)
                 verbs += r[size_t(g.items[size_t(k)])].pos == Pos::Verb;
             return verbs * 16 + g.words;
         };
-        std::stable_sort(groups.begin(), groups.begin() + groupCount,
-                         [&](const Group &a, const Group &b) { return weight(a) > weight(b); });
+        for (int i = 1; i < groupCount; ++i)
+            for (int j = i; j > 0 && weight(groups[size_t(j)]) > weight(groups[size_t(j - 1)]); --j)
+                std::swap(groups[size_t(j)], groups[size_t(j - 1)]);
         for (int c = 0; c < n; ++c) {
             if (!joiner[size_t(c)])
                 continue;
             if (groupCount < 2) {
-                Group &g = groups[size_t(groupCount++)]; // nothing to join: it stands alone
-                g.size = 1;
-                g.items[0] = int8_t(c);
-                g.words = 1;
+                open(c, 1); // nothing to join: it stands alone
                 continue;
             }
-            Group &a = groups[0], &b = groups[1];
-            a.items[size_t(a.size++)] = int8_t(c);
-            for (int k = 0; k < b.size; ++k)
-                a.items[size_t(a.size++)] = b.items[size_t(k)];
-            a.words += b.words + 1;
+            Group &first = groups[0];
+            const Group second = groups[1];
+            if (first.size + 1 + second.size > Words)
+                continue;
+            first.items[size_t(first.size++)] = int8_t(c);
+            for (int k = 0; k < second.size; ++k)
+                first.items[size_t(first.size++)] = second.items[size_t(k)];
+            first.words += second.words + 1;
             role[size_t(c)] = Role::Joiner;
             for (int g = 1; g + 1 < groupCount; ++g)
                 groups[size_t(g)] = groups[size_t(g + 1)];

@@ -68,9 +68,9 @@ Phrase arrange(std::span<const PhraseWord> words);
 struct PhraseScore
 {
     static constexpr int PerWord = 30;     // each word beyond the first
-    static constexpr int Fragment = 60;    // each fragment beyond the first
+    static constexpr int Fragment = 120;   // each fragment beyond the first
     static constexpr int Error = 1000;     // each error a reader sees at once: these come last
-    static constexpr int Objectless = 40;  // a definite verb with no object
+    static constexpr int Objectless = 15;  // a definite verb with no object
 };
 
 // The function a word of this text has, if any.
