@@ -307,6 +307,8 @@ private slots:
         QTest::newRow("a foreign word last") << "szén pap" << "szén app";
         QTest::newRow("fewer words where alike common") << "anyja során" << "anyja s áron";
         QTest::newRow("a phrase before a heap of words") << "a jó mikró" << "jóm óra ki";
+        QTest::newRow("a subject with its verb before two fragments") << "manó lefut" << "lefutón ma";
+        QTest::newRow("a verb its subject does not agree with: last") << "almot áfát" << "fa átlátom";
     }
     void personPicks()
     {
