@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <bit>
 #include <cstring>
+#include <vector>
 #if __has_include(<sys/mman.h>)
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -40,26 +41,79 @@ static_assert(sizeof(Header) == 80);
 constexpr size_t padded(size_t bytes) { return (bytes + 7) / 8 * 8; }
 
 // A quick hash of bytes, four words at a time: it tells a damaged or a
-// stale index, not a forged one.
-uint64_t hashOf(const void *data, size_t bytes, uint64_t seed)
+// stale index, not a forged one. Fed in pieces or at once, the same.
+class Hasher
 {
-    constexpr uint64_t K = 0x9E3779B97F4A7C15ull;
-    std::array<uint64_t, 4> lane{seed, seed ^ 1, seed ^ 2, seed ^ 3};
-    const auto *p = static_cast<const unsigned char *>(data);
-    size_t i = 0;
-    for (; i + 32 <= bytes; i += 32)
+public:
+    explicit Hasher(uint64_t seed) : lane_{seed, seed ^ 1, seed ^ 2, seed ^ 3} {}
+    void add(const void *data, size_t bytes)
+    {
+        const auto *p = static_cast<const unsigned char *>(data);
+        bytes_ += bytes;
+        while (bytes > 0 && pending_ > 0 && pending_ < 32) {
+            block_[pending_++] = *p++;
+            --bytes;
+        }
+        if (pending_ == 32) {
+            mix(block_.data());
+            pending_ = 0;
+        }
+        for (; bytes >= 32; p += 32, bytes -= 32)
+            mix(p);
+        while (bytes-- > 0)
+            block_[pending_++] = *p++;
+    }
+    uint64_t finish() const
+    {
+        uint64_t h = bytes_;
+        for (const uint64_t l : lane_)
+            h = std::rotl((h ^ l) * K, 27);
+        for (size_t i = 0; i < pending_; ++i)
+            h = (h ^ block_[i]) * K;
+        return h ^ (h >> 32);
+    }
+
+private:
+    static constexpr uint64_t K = 0x9E3779B97F4A7C15ull;
+    void mix(const unsigned char *p)
+    {
         for (size_t l = 0; l < 4; ++l) {
             uint64_t w;
-            std::memcpy(&w, p + i + 8 * l, 8);
-            lane[l] = std::rotl((lane[l] ^ w) * K, 31);
+            std::memcpy(&w, p + 8 * l, 8);
+            lane_[l] = std::rotl((lane_[l] ^ w) * K, 31);
         }
-    uint64_t h = bytes;
-    for (const uint64_t l : lane)
-        h = std::rotl((h ^ l) * K, 27);
-    for (; i < bytes; ++i)
-        h = (h ^ p[i]) * K;
-    return h ^ (h >> 32);
+    }
+    std::array<uint64_t, 4> lane_;
+    std::array<unsigned char, 32> block_{};
+    size_t pending_ = 0;
+    uint64_t bytes_ = 0;
+};
+
+uint64_t hashOf(const void *data, size_t bytes, uint64_t seed)
+{
+    Hasher h(seed);
+    h.add(data, bytes);
+    return h.finish();
 }
+
+#if __has_include(<sys/mman.h>)
+// The list's text hashed as read, not as mapped: its pages then stay out of
+// the program's memory until a word is shown.
+uint64_t hashOfFile(int fd, uint64_t bytes)
+{
+    Hasher h(0);
+    std::vector<char> chunk(size_t(1) << 20);
+    uint64_t read = 0;
+    while (read < bytes) {
+        const ssize_t got = ::pread(fd, chunk.data(), chunk.size(), off_t(read));
+        if (got <= 0)
+            return 0;
+        h.add(chunk.data(), size_t(got));
+        read += uint64_t(got);
+    }
+    return h.finish();
+}
+#endif
 
 } // namespace
 
@@ -203,7 +257,7 @@ bool WordList::mapIndex(const QString &path, QByteArrayView text)
 #endif
     LetterIndex relaxedIndex;
     place(relaxedIndex, h.relaxedClasses, h.relaxedLetters, h.relaxedSlots, true);
-    if (!fits || at != end || hashOf(text.data(), size_t(text.size()), 0) != h.textHash ||
+    if (!fits || at != end || !file_ || hashOfFile(file_->handle(), uint64_t(text.size())) != h.textHash ||
         hashOf(exactStart, size_t(relaxedStart - exactStart), h.words ^ uint64_t(h.exactClasses) << 32) != h.exactHash) {
         words_ = {};
         readingSets_ = {};
