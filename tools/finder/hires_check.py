@@ -9,14 +9,17 @@ def norm(w):
 
 
 def headwords(freedict, mythes):
+    """Every word of the dictionary's Hungarian headwords (many basic
+    words stand only within a phrase there: "magyar kártya") and of the
+    thesaurus's entries."""
     known = set()
     with open(freedict, encoding="utf-8", errors="replace") as f:
         for line in f:
-            known.add(norm(line.split("\t", 1)[0]))
+            known.update(norm(w) for w in line.split("\t", 1)[0].split())
     with open(mythes, encoding="utf-8", errors="replace") as f:
         for line in f.read().split("\n")[1:]:
             if line and not line.startswith("("):
-                known.add(norm(line.split("|", 1)[0]))
+                known.update(norm(w) for w in line.split("|", 1)[0].split())
     return known
 
 
