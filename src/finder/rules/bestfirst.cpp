@@ -54,6 +54,7 @@ struct Search::Candidates
     {
         int32_t word;
         int32_t cost; // adjusted
+        PhraseWord phrase;
     };
     std::vector<Class> classes; // the least excess first
     std::vector<Choice> choices; // each class's words, the cheapest first
@@ -208,13 +209,15 @@ struct Search::Walk
     // first; a class chosen twice takes its words in order, so that each
     // multiset of words comes once.
     std::array<int32_t, MostWords> at{}, words{}, from{};
+    std::array<PhraseWord, MostWords> phrases{};
     std::array<int64_t, MostWords + 1> leastAfter{};
     int count = 0;
 
     void expand(int i, int64_t cost)
     {
         if (i == count) {
-            if (const std::optional<Anagram> a = search.weigh(std::span<const int32_t>(words.data(), size_t(count))))
+            if (const std::optional<Anagram> a = search.weigh(std::span<const int32_t>(words.data(), size_t(count)),
+                                                              std::span<const PhraseWord>(phrases.data(), size_t(count))))
                 keep(*a);
             return;
         }
@@ -225,6 +228,7 @@ struct Search::Walk
             if ((cost + choice.cost + leastAfter[size_t(i + 1)]) * Scale > limit() || !tick())
                 break;
             words[size_t(i)] = choice.word;
+            phrases[size_t(i)] = choice.phrase;
             from[size_t(i)] = j;
             expand(i + 1, cost + choice.cost);
         }
@@ -407,7 +411,7 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
             }
             if (!feasible || !usable(w))
                 continue;
-            choices.push_back({w, list_.cost(w) + PhraseScore::PerWord + RelaxCost * relaxed});
+            choices.push_back({w, list_.cost(w) + PhraseScore::PerWord + RelaxCost * relaxed, phraseWord(w)});
         }
         if (int32_t(choices.size()) == first)
             continue;

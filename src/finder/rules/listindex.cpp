@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <bit>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 #if __has_include(<sys/mman.h>)
 #include <fcntl.h>
@@ -24,7 +25,7 @@ namespace finder {
 namespace {
 
 constexpr char Magic[8] = {'M', 'O', 'R', 'V', 'I', 'D', 'X', '\0'};
-constexpr uint32_t Version = 2;
+constexpr uint32_t Version = 3;
 
 struct Header
 {
@@ -159,6 +160,9 @@ bool WordList::saveIndex(const QString &path) const
 {
     if constexpr (std::endian::native != std::endian::little)
         return false; // the bytes would not be the same
+    // Written as they lie: no padding whose bytes could differ between runs.
+    static_assert(std::has_unique_object_representations_v<Word>);
+    static_assert(std::has_unique_object_representations_v<LetterIndex::Slot>);
     LetterIndex &relaxedIndex = const_cast<LetterIndex &>(relaxed());
     LetterIndex &exactIndex = const_cast<LetterIndex &>(exact_);
     Header h{};

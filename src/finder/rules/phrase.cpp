@@ -464,9 +464,11 @@ Phrase arrange(std::span<const PhraseWord> words)
                 best = p;
                 any = true;
             }
-            if (verb || adjective < 0)
+            if (verb || adjective < 0 || best.cost == 0)
                 break;
         }
+        if (best.cost == 0)
+            break; // nothing reads better than a whole reading without a slip
         int i = 0;
         while (i < n && ++pick[size_t(i)] >= words[size_t(i)].readingCount)
             pick[size_t(i++)] = 0;

@@ -294,7 +294,9 @@ int Search::excess(const Counts &letters) const
     return n;
 }
 
-std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const
+std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const { return weigh(words, {}); }
+
+std::optional<Anagram> Search::weigh(std::span<const int32_t> words, std::span<const PhraseWord> phrases) const
 {
     const size_t count = containedWords_.size() + words.size();
     if (count == 0 || count > size_t(MostWords))
@@ -312,18 +314,20 @@ std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const
     }
     // In one order whatever the order given, the longest first, for the
     // reading to be the multiset's own.
-    std::array<int32_t, MostWords> sorted;
+    std::array<size_t, MostWords> sorted;
+    const auto ahead = [&](size_t a, size_t b) {
+        const int la = list_.length(words[a]), lb = list_.length(words[b]);
+        return la != lb ? la > lb : words[a] < words[b];
+    };
     for (size_t i = 0; i < words.size(); ++i) {
         size_t at = i;
-        for (; at > 0 && (list_.length(sorted[at - 1]) != list_.length(words[i])
-                              ? list_.length(sorted[at - 1]) < list_.length(words[i])
-                              : sorted[at - 1] > words[i]);
-             --at)
+        for (; at > 0 && ahead(i, sorted[at - 1]); --at)
             sorted[at] = sorted[at - 1];
-        sorted[at] = words[i];
+        sorted[at] = i;
     }
-    for (const int32_t w : std::span<const int32_t>(sorted.data(), words.size())) {
-        phrase[n] = phraseWord(w);
+    for (size_t k = 0; k < words.size(); ++k) {
+        const int32_t w = words[sorted[k]];
+        phrase[n] = phrases.empty() ? phraseWord(w) : phrases[sorted[k]];
         ids[n++] = w;
         score += list_.cost(w);
         spelled = spelled.plus(list_.lettersOf(w));
@@ -339,7 +343,7 @@ std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const
     const Phrase reading = arrange(std::span<const PhraseWord>(phrase.data(), n));
     // A word twice is a slip a reader sees at once.
     for (size_t i = 1; i < words.size(); ++i)
-        if (sorted[i] == sorted[i - 1])
+        if (words[sorted[i]] == words[sorted[i - 1]])
             score += PhraseScore::Error;
     Anagram a;
     a.score = score + reading.cost;

@@ -180,6 +180,14 @@ std::optional<WordList> WordList::parse(QByteArray bytes, Fault *fault)
     return whole ? std::optional<WordList>(std::move(list)) : std::nullopt;
 }
 
+// Whether a form begins with a vowel, by its first byte: every accented
+// letter of the game is a vowel, and only they lead with a byte above ASCII.
+static bool vowel(char first)
+{
+    const auto b = static_cast<unsigned char>(first);
+    return b >= 0x80 || b == 'a' || b == 'e' || b == 'i' || b == 'o' || b == 'u';
+}
+
 // Reads the header's count; false when the first line is not "#<TAB>digits".
 static bool header(const char *&p, const char *end, size_t *count)
 {
@@ -371,7 +379,8 @@ bool WordList::index(const char *const begin, const char *const end)
             stems.push_back({std::string_view(line.stem, line.stemBytes), uint32_t(settled)});
         words[settled] = {offsets[settled % Ahead], exact_.classOf(line.counts, line.key), uint32_t(settled), at->second,
                           uint8_t(line.bytes), uint8_t(line.cost), uint8_t(line.marks), uint8_t(line.counts.total()),
-                          uint8_t(functionOf(std::string_view(begin + offsets[settled % Ahead], line.bytes)))};
+                          uint8_t(uint8_t(functionOf(std::string_view(begin + offsets[settled % Ahead], line.bytes))) |
+                                  (vowel(begin[offsets[settled % Ahead]]) ? 0x80 : 0))};
         ++settled;
     };
     const char *previous = nullptr;
@@ -442,13 +451,6 @@ std::optional<WordList> WordList::load(const QString &path, Fault *fault, QStrin
     if (fault)
         *fault = Fault::None;
     return list;
-}
-
-bool WordList::startsWithVowel(int w) const
-{
-    const auto first = static_cast<unsigned char>(text_[words_[size_t(w)].offset]);
-    // Every accented letter of the game is a vowel, and only they lead with a byte above ASCII.
-    return first >= 0x80 || first == 'a' || first == 'e' || first == 'i' || first == 'o' || first == 'u';
 }
 
 int WordList::lowerBound(QByteArrayView utf8) const

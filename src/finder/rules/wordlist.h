@@ -147,13 +147,13 @@ public:
     // A word's text as the list holds it, in UTF-8.
     QByteArrayView bytes(int w) const { return {text_ + words_[size_t(w)].offset, words_[size_t(w)].bytes}; }
     // Whether a word begins with a vowel, as an article before it must know.
-    bool startsWithVowel(int w) const;
+    bool startsWithVowel(int w) const { return words_[size_t(w)].function & 0x80; }
     // The first word whose text sorts at or after `utf8`, or wordCount().
     int lowerBound(QByteArrayView utf8) const;
     int cost(int w) const { return words_[size_t(w)].cost; }
     uint8_t marks(int w) const { return words_[size_t(w)].marks; }
     // Which function word it is, if any (phrase.h's Function).
-    uint8_t function(int w) const { return words_[size_t(w)].function; }
+    uint8_t function(int w) const { return words_[size_t(w)].function & 0x7F; }
     // What the word can be in a phrase, packed (Reading::unpack).
     std::span<const uint32_t> readings(int w) const
     {
@@ -198,7 +198,8 @@ private:
         uint8_t cost;
         uint8_t marks;
         uint8_t letters;
-        uint8_t function; // the grammar's Function, from its text
+        uint8_t function; // the grammar's Function, from its text; the top bit: it begins with a vowel
+        uint8_t spare = 0; // named, so that the index's bytes hold no stray padding
     };
     // A set of readings: its count, then up to four.
     static constexpr size_t ReadingSet = 5;
