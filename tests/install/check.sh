@@ -4,6 +4,7 @@
 # the desktop-entry and AppStream validators where they are installed.
 set -eu
 BUILD=$1
+SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
 ROOT=$(mktemp -d)
 trap 'rm -rf "$ROOT"' EXIT
 DESTDIR="$ROOT" cmake --install "$BUILD" --prefix /usr >/dev/null
@@ -28,5 +29,7 @@ fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "share/metainfo/$ID.metainfo.xml" || status=1
 fi
+# Debian's package installs its own copy of the terms: it must say the same.
+cmp -s "$SOURCE/dist/copyright" "$SOURCE/debian/copyright" || { echo "debian/copyright differs from dist/copyright"; status=1; }
 [ "$status" -eq 0 ] && echo "install layout: $(echo $expected | wc -w) files, validators clean"
 exit $status
