@@ -4,13 +4,14 @@
 # the desktop-entry and AppStream validators where they are installed.
 set -eu
 BUILD=$1
+BINDIR=${2:-bin} # games/ where built for Debian
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
 ROOT=$(mktemp -d)
 trap 'rm -rf "$ROOT"' EXIT
 DESTDIR="$ROOT" cmake --install "$BUILD" --prefix /usr >/dev/null
 ID=hu.morvalin.Morvalin
 cd "$ROOT/usr"
-expected="bin/morvalin share/morvalin/hires.txt share/morvalin/hand.cur share/applications/$ID.desktop
+expected="$BINDIR/morvalin share/morvalin/hires.txt share/morvalin/hand.cur share/applications/$ID.desktop
     share/metainfo/$ID.metainfo.xml share/icons/hicolor/scalable/apps/$ID.svg share/man/man6/morvalin.6.gz
     share/morvalin/szavak.txt share/morvalin/szavak.idx share/doc/morvalin/copyright"
 for size in 48 64 128 256; do expected="$expected share/icons/hicolor/${size}x${size}/apps/$ID.png"; done
