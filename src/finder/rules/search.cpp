@@ -216,9 +216,9 @@ std::vector<FoundWord> Search::words() const
     for (const int c : candidates_) {
         const std::span<const int32_t> words = index_.wordsOf(c);
         if (query_.relax == Relax::Exact) {
-            for (const int32_t w : words)
-                if (shown(w))
-                    found.push_back({w, 0});
+            found.insert(found.end(), words.size(), {});
+            std::transform(words.begin(), words.end(), found.end() - ptrdiff_t(words.size()),
+                           [](int32_t w) { return FoundWord{w, 0}; });
             continue;
         }
         // Words of the same exact letters stand together and share how many
@@ -228,21 +228,29 @@ std::vector<FoundWord> Search::words() const
         for (size_t i = 0; i < words.size(); ++i) {
             if (i == 0 || index_.accentsOf(c, i) != index_.accentsOf(c, i - 1))
                 relaxed = standIns(c, i, containedLetters_);
-            if (relaxed >= 0 && shown(words[i]))
+            if (relaxed >= 0)
                 found.push_back({words[i], relaxed});
         }
     }
-    // The plain ones, then the longest, the commonest, the first in the
-    // list: by keys made once.
-    std::vector<std::pair<uint64_t, int32_t>> keys(found.size());
+    // The shown ones: the plain ones, then the longest, the commonest, the
+    // first in the list, by keys made once. The words lie all over the list,
+    // so each is fetched a few words ahead of its turn.
+    constexpr size_t Ahead = 16;
+    std::vector<std::pair<uint64_t, int32_t>> keys;
+    keys.reserve(found.size());
     for (size_t i = 0; i < found.size(); ++i) {
+        if (i + Ahead < found.size())
+            list_.prefetch(found[i + Ahead].word);
         const FoundWord &f = found[i];
-        keys[i] = {uint64_t(list_.marks(f.word) ? 1 : 0) << 60 | uint64_t(255 - list_.length(f.word)) << 48 |
-                       uint64_t(list_.cost(f.word) + RelaxCost * f.relaxed) << 32 | uint32_t(f.word),
-                   f.relaxed};
+        if (!shown(f.word))
+            continue;
+        keys.push_back({uint64_t(list_.marks(f.word) ? 1 : 0) << 60 | uint64_t(255 - list_.length(f.word)) << 48 |
+                            uint64_t(list_.cost(f.word) + RelaxCost * f.relaxed) << 32 | uint32_t(f.word),
+                        f.relaxed});
     }
     std::sort(keys.begin(), keys.end());
-    for (size_t i = 0; i < found.size(); ++i)
+    found.resize(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
         found[i] = {int32_t(uint32_t(keys[i].first)), keys[i].second};
     return found;
 }
