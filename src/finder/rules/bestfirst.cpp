@@ -144,6 +144,7 @@ struct Search::Walk
     int depth = 0;
     uint64_t steps = 0;
     bool stopped = false;
+    PhraseMemo *memo = nullptr; // the search's, shared by its runs
 
     Walk(const Search &s, const Candidates &cands, const std::atomic<bool> &stop, const Anagram *last, size_t size)
         : search(s), c(cands), cancel(stop), after(last), room(size)
@@ -217,7 +218,7 @@ struct Search::Walk
     {
         if (i == count) {
             if (const std::optional<Anagram> a = search.weigh(std::span<const int32_t>(words.data(), size_t(count)),
-                                                              std::span<const PhraseWord>(phrases.data(), size_t(count))))
+                                                              std::span<const PhraseWord>(phrases.data(), size_t(count)), memo))
                 keep(*a);
             return;
         }
@@ -489,6 +490,8 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
             c.cover[size_t(m * (MostWords + 1) + k)] = std::min(best, never);
         }
 
+    // The readings made once for all the runs.
+    PhraseMemo memo;
     // Runs, each the best `room` after the last run's last. After the
     // first, the rest is tried in one run for a moment: a shallow search is
     // whole in it, and a deep one goes on in growing runs.
@@ -501,6 +504,7 @@ Ending Search::anagrams(const Deliver &deliver, const std::atomic<bool> &cancel,
         const size_t want = rest ? most - given : std::min(run, most - given);
         const bool final = given + want == most; // one more kept, to tell whether there are more
         Walk walk(*this, c, cancel, last ? &*last : nullptr, want + (final ? 1 : 0));
+        walk.memo = &memo;
         const auto start = steady_clock::now();
         if (rest)
             walk.deadline = start + restTime;

@@ -478,4 +478,29 @@ Phrase arrange(std::span<const PhraseWord> words)
     return best;
 }
 
+PhraseMemo::PhraseMemo() : table_(size_t(1) << 14) {}
+
+Phrase PhraseMemo::arrange(std::span<const PhraseWord> words)
+{
+    // Up to five kinds of 24 bits and their count: 128 bits, the key itself.
+    std::array<uint64_t, 2> key{0, uint64_t(words.size()) << 56};
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (words[i].kind == PhraseWord::Unique || i >= size_t(Words))
+            return finder::arrange(words);
+        const uint64_t kind = words[i].kind;
+        const size_t bit = 24 * i;
+        key[bit / 64] |= kind << (bit % 64);
+        if (bit % 64 > 40)
+            key[1] |= kind >> (64 - bit % 64);
+    }
+    const uint64_t hash = (key[0] ^ key[1] * 0x9E3779B97F4A7C15ull) * 0xBF58476D1CE4E5B9ull;
+    Entry &e = table_[size_t(hash >> 50) & (table_.size() - 1)];
+    if (e.key[0] != key[0] || e.key[1] != key[1]) {
+        e.phrase = finder::arrange(words);
+        e.key[0] = key[0];
+        e.key[1] = key[1];
+    }
+    return e.phrase;
+}
+
 } // namespace finder

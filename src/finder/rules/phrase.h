@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace finder {
 
@@ -50,6 +51,10 @@ struct PhraseWord
     Function function = Function::None;
     std::array<Reading, 4> readings{};
     uint8_t readingCount = 0;
+    // All that arrange() reads of it, in 24 bits (its set of readings, its
+    // function, its first letter), or Unique: words alike in it read alike.
+    uint32_t kind = Unique;
+    static constexpr uint32_t Unique = 0xFFFFFFFF;
 };
 
 struct Phrase
@@ -63,6 +68,23 @@ struct Phrase
 // The best reading of the words: the fewest fragments and errors; between
 // readings as good, the first found.
 Phrase arrange(std::span<const PhraseWord> words);
+
+// The readings already made for a search: many anagrams are words of the
+// same kinds in the same order, and their best reading is made once.
+class PhraseMemo
+{
+public:
+    PhraseMemo();
+    Phrase arrange(std::span<const PhraseWord> words);
+
+private:
+    struct Entry
+    {
+        uint64_t key[2];
+        Phrase phrase;
+    };
+    std::vector<Entry> table_;
+};
 
 // What a reading costs, for the ranking and its tests.
 struct PhraseScore

@@ -150,6 +150,7 @@ bool Search::usable(int32_t word) const
 PhraseWord Search::phraseWord(int32_t word) const
 {
     PhraseWord p{PlaceStep * word, uint8_t(list_.length(word)), list_.startsWithVowel(word), Function(list_.function(word))};
+    p.kind = uint32_t(list_.readingSet(word)) | uint32_t(list_.function(word)) << 16 | uint32_t(p.vowel) << 23;
     for (const uint32_t r : list_.readings(word))
         p.readings[p.readingCount++] = Reading::unpack(r);
     return p;
@@ -302,9 +303,10 @@ int Search::excess(const Counts &letters) const
     return n;
 }
 
-std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const { return weigh(words, {}); }
+std::optional<Anagram> Search::weigh(std::span<const int32_t> words) const { return weigh(words, {}, nullptr); }
 
-std::optional<Anagram> Search::weigh(std::span<const int32_t> words, std::span<const PhraseWord> phrases) const
+std::optional<Anagram> Search::weigh(std::span<const int32_t> words, std::span<const PhraseWord> phrases,
+                                     PhraseMemo *memo) const
 {
     const size_t count = containedWords_.size() + words.size();
     if (count == 0 || count > size_t(MostWords))
@@ -348,7 +350,8 @@ std::optional<Anagram> Search::weigh(std::span<const int32_t> words, std::span<c
             return std::nullopt; // alike only at a looser level than asked
         score += RelaxCost * excess(spelled);
     }
-    const Phrase reading = arrange(std::span<const PhraseWord>(phrase.data(), n));
+    const std::span<const PhraseWord> all(phrase.data(), n);
+    const Phrase reading = memo ? memo->arrange(all) : arrange(all);
     // A word twice is a slip a reader sees at once.
     for (size_t i = 1; i < words.size(); ++i)
         if (words[sorted[i]] == words[sorted[i - 1]])

@@ -136,7 +136,8 @@ private:
     struct Candidates;
     PhraseWord phraseWord(int32_t word) const;
     // The same, with each word's reading made ahead.
-    std::optional<Anagram> weigh(std::span<const int32_t> words, std::span<const PhraseWord> phrases) const;
+    std::optional<Anagram> weigh(std::span<const int32_t> words, std::span<const PhraseWord> phrases,
+                                 PhraseMemo *memo) const;
     // Leaves out the stems of the parts `word` (UTF-8) splits into.
     void excludeParts(QByteArrayView word, int depth);
     // How many more of the letters that have others alike these hold than

@@ -159,6 +159,8 @@ public:
     uint8_t marks(int w) const { return words_[size_t(w)].marks; }
     // Which function word it is, if any (phrase.h's Function).
     uint8_t function(int w) const { return words_[size_t(w)].function & 0x7F; }
+    // Its set of readings by number: words of one set read alike.
+    uint16_t readingSet(int w) const { return words_[size_t(w)].readings; }
     // What the word can be in a phrase, packed (Reading::unpack).
     std::span<const uint32_t> readings(int w) const
     {
