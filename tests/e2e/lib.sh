@@ -26,6 +26,7 @@ fail() {
             echo "  $id $(xprop -id "$id" -notype WM_NAME 2>/dev/null) $(client_geometry "$id" 2>/dev/null)"
         done
         sed 's/^/  | /' "$WORK/app.log" 2>/dev/null
+        sed 's/^/  openbox: /' "$WORK/openbox.log" 2>/dev/null
     } >&2
     [ "$BASHPID" != "$MAIN_PID" ] && kill -TERM "$MAIN_PID"
     exit 1
@@ -46,12 +47,16 @@ wait_until() {
 }
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+start_wm() { openbox --sm-disable >>"$WORK/openbox.log" 2>&1 & WM_PID=$!; }
+# On a loaded machine openbox once took more than 10 s to take the screen, or never did:
+# it is given longer, and started again should it have ended.
+wm_up() { wm_running && return 0; kill -0 "$WM_PID" 2>/dev/null || start_wm; return 1; }
 start_x() {
     Xvfb -displayfd 3 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" & XVFB_PID=$!
     wait_until 10 "the X server" test -s "$WORK/display"
     export DISPLAY=":$(head -n1 "$WORK/display")"
-    openbox --sm-disable >"$WORK/openbox.log" 2>&1 & WM_PID=$!
-    wait_until 10 "the window manager" wm_running
+    start_wm
+    wait_until 20 "the window manager" wm_up
     # Hungarian letters on keys of their own: a spare key xdotool remaps may be read too late.
     setxkbmap -layout hu || fail "no Hungarian keyboard layout"
 }
