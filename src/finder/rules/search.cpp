@@ -217,9 +217,8 @@ std::vector<FoundWord> Search::words() const
     for (const int c : candidates_) {
         const std::span<const int32_t> words = index_.wordsOf(c);
         if (query_.relax == Relax::Exact) {
-            found.insert(found.end(), words.size(), {});
-            std::transform(words.begin(), words.end(), found.end() - ptrdiff_t(words.size()),
-                           [](int32_t w) { return FoundWord{w, 0}; });
+            for (const int32_t w : words)
+                found.push_back({w, 0});
             continue;
         }
         // Words of the same exact letters stand together and share how many
