@@ -408,6 +408,7 @@ private slots:
         QTest::newRow("against the row's end") << QStringList{"al"} << "xxx..." << "xxx.AL";
         QTest::newRow("a letter the row lacks: nothing moves") << QStringList{"ma", "mal"} << "........"
                                                                 << "Nincs elég M betű a felső sorban.";
+        QTest::newRow("no gap wide enough: nothing moves") << QStringList{"la"} << "x.x.x.x" << "Nem fér el az alsó sorban.";
         QTest::newRow("Á is not A") << QStringList{"ál"} << "...." << "Nincs elég Á betű a felső sorban.";
     }
     void placement()

@@ -120,19 +120,6 @@ private slots:
             QCOMPARE(k.status->text(), QString("Lerakva: lám a; á helyett A"));
     }
 
-    void nothingMovesWhenItDoesNotFit() {
-        kereso &k = open("almaalma", {"alma"});
-        board &b = forms::load<board>();
-        // The second ALMA on lower slots 3, 7, 10 and 14 of a 17-slot row: no four free slots with gaps beside them.
-        for (int i = 4; i < 8; ++i)
-            QVERIFY(sendTileDrop(&b, i, pxAt(QList<int>{3, 7, 10, 14}[i - 4] * 495 + 250, 2500)));
-        QTRY_COMPARE(shown(k.foundWords()), QStringList{"alma"});
-        const QString before = boardState(b);
-        take(k.words, "alma");
-        QCOMPARE(boardState(b), before);
-        QCOMPARE(k.status->text(), QStringLiteral("Nem fér el az alsó sorban."));
-    }
-
     // A list that is not whole says so, and nothing is listed from it; the game goes on.
     void aDamagedListSaysSo() {
         const QByteArray whole = listText({"alma", "lama", "mal"});
